@@ -1,0 +1,1 @@
+# The Qt window and the KelmarPatrol program; filled in with the window.

@@ -1,0 +1,44 @@
+#include "app/find_careers.h"
+
+#include <ctime>
+
+#include "career/file_names.h"
+
+namespace kp {
+
+int FindCareers(CKelmarPatrol2Dlg& dlg, FileOps& ops, const std::filesystem::path& cfgFolder) {
+    dlg.m_strGrid.clear();
+    dlg.m_nDaysInPort = 31;
+    dlg.m_nTankerChoice = TankerChoice::kLandBase;
+    dlg.m_szCfgPath = Utf8FromPath(cfgFolder);
+
+    auto entries = ops.List(FindEntry(ops, cfgFolder, kCareersFolder));
+    if (!entries) {
+        return 0;
+    }
+    SortInEnumerationOrder(*entries);
+    int count = 0;
+    for (const DirEntry& entry : *entries) {
+        if (!entry.isDirectory || entry.name == "." || entry.name == "..") {
+            continue;
+        }
+        dlg.m_strCareerNames[static_cast<std::size_t>(count)] = entry.name;
+        if (++count == kMaxCareers) {
+            break;
+        }
+    }
+    dlg.m_nCareerCount = count;
+    return count > 0 ? 1 : 0;
+}
+
+bool StartUp(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed, FileOps& ops,
+             const std::filesystem::path& cfgFolder) {
+    random.Seed(seed);
+    return FindCareers(dlg, ops, cfgFolder) != 0;
+}
+
+std::uint32_t ClockSeed() {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(std::time(nullptr)));
+}
+
+}  // namespace kp

@@ -1,0 +1,154 @@
+#include "apply/writers.h"
+
+#include "career/file_names.h"
+#include "career/text_convert.h"
+
+namespace kp {
+namespace {
+
+constexpr float kHullRepair = 10.0f;
+constexpr float kFullHull = 100.0f;
+constexpr std::string_view kNoGrid = "NULL";
+
+KeyEdit Replace(std::string value) { return {EditAction::Replace, std::move(value)}; }
+KeyEdit Keep(std::string_view /*old*/) { return {}; }
+
+std::function<KeyEdit(std::string_view)> Set(std::string value) {
+    return [value = std::move(value)](std::string_view) { return Replace(value); };
+}
+
+// Read when the line is met, so that a date moved after the writer was made counts.
+std::function<KeyEdit(std::string_view)> SetInt(const int& value) {
+    return [&value](std::string_view) { return Replace(FormatInt(value)); };
+}
+
+const WriterMessages kHistoryMessages{
+    "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
+    "Documents\\Kelmar'.",
+    "There is an error in your 'Patrols.cfg' file.",
+    "Failed to write the new data to your 'patrols.cfg' file.",
+    "",
+};
+
+const WriterMessages kCareerMessages{
+    "Cannot find your 'careers_0.cfg' file.\nYou MUST place this program in your folder 'My "
+    "Documents\\Kelmar'.",
+    "There is an error in your 'Careers_0.cfg' file.",
+    "Failed to write the new data to your 'Careers_0.cfg' file.",
+    "",
+};
+
+const WriterMessages kNextPatrolMessages{
+    "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
+    "Documents\\Kelmar'.",
+    "There is an error in your 'Patrols_0.cfg' file.",
+    "Failed to write the new data to your 'patrols_0.cfg' file.",
+    "Job Done.",
+};
+
+const WriterMessages kSaveMessages{
+    "",
+    "",
+    "Failed to write the new data to your save file.",
+    "Job Done.",
+};
+
+}  // namespace
+
+Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFolder,
+                            const std::string& grid, const WorkingDate& date,
+                            float& hullIntegrity) {
+    const auto raiseHull = [&hullIntegrity](std::string_view) {
+        hullIntegrity = hullIntegrity + kHullRepair;
+        if (hullIntegrity > kFullHull) {
+            hullIntegrity = kFullHull;
+        }
+        return Replace(FormatFixed4(hullIntegrity));
+    };
+    return Writer{
+        FindEntry(ops, careerFolder, kHistoryFile),
+        FindEntry(ops, careerFolder, kHistoryTempFile),
+        kHistoryProfile,
+        {
+            {"PatrolArea=", true, Set(grid)},
+            {"NbDaysInBase=", true, Keep},
+            {"EndDay=", true, SetInt(date.day)},
+            {"EndMonth=", true, SetInt(date.month)},
+            {"EndYear=", true, SetInt(date.year)},
+            {"HullIntegrity=", false, raiseHull},
+        },
+        5,
+        std::nullopt,
+        kHistoryMessages,
+    };
+}
+
+Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFolder,
+                             int radarCode) {
+    const auto raise = [radarCode](std::string_view old) {
+        return ParseInt(old) < radarCode ? Replace(FormatInt(radarCode)) : KeyEdit{};
+    };
+    return Writer{
+        FindEntry(ops, careerFolder, kCareerSettingsFile),
+        FindEntry(ops, careerFolder, kSharedTempFile),
+        kCareerProfile,
+        {{"RadarWarningReceiverUpg=", true, raise}},
+        1,
+        std::nullopt,
+        kCareerMessages,
+    };
+}
+
+bool MediterraneanRuleHolds(int enteredMed, int startYear, int startMonth) {
+    return enteredMed == 1 && (startYear > 1941 || (startYear == 1941 && startMonth > 10));
+}
+
+Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder,
+                         const std::string& grid, const WorkingDate& date,
+                         const float& hullIntegrity, bool mediterraneanFlotilla) {
+    std::function<KeyEdit(std::string_view)> flotilla = Keep;
+    if (mediterraneanFlotilla) {
+        flotilla = Set(FormatInt(kMediterraneanFlotilla));
+    }
+    return Writer{
+        FindEntry(ops, careerFolder, kNextPatrolFile),
+        FindEntry(ops, careerFolder, kSharedTempFile),
+        kNextPatrolProfile,
+        {
+            {"PatrolArea=", true, Set(grid)},
+            {"NbDaysInBase=", true, Keep},
+            {"StartDay=", true, SetInt(date.day)},
+            {"StartMonth=", true, SetInt(date.month)},
+            {"StartYear=", true, SetInt(date.year)},
+            {"HullIntegrity=", false,
+             [&hullIntegrity](std::string_view) { return Replace(FormatFixed4(hullIntegrity)); }},
+            {"Flotilla=", false, flotilla},
+        },
+        5,
+        std::nullopt,
+        kNextPatrolMessages,
+    };
+}
+
+Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,
+                             const std::filesystem::path& saveStem, const std::string& grid,
+                             std::function<bool()> confirm) {
+    const auto area = [grid, confirm = std::move(confirm)](std::string_view old) {
+        if (old.substr(0, kNoGrid.size()) != kNoGrid && !confirm()) {
+            return KeyEdit{EditAction::Abort, {}};
+        }
+        return Replace(grid);
+    };
+    const std::string tempName = Utf8FromPath(saveStem.filename()) + std::string(kSaveTempExtension);
+    return Writer{
+        save,
+        FindEntry(ops, saveStem.parent_path(), tempName),
+        std::nullopt,
+        {{"PatrolArea=", true, area}},
+        std::nullopt,
+        "PatrolArea=" + grid,
+        kSaveMessages,
+    };
+}
+
+}  // namespace kp

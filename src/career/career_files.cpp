@@ -1,0 +1,36 @@
+#include "career/career_files.h"
+
+#include "career/file_names.h"
+#include "career/line_io.h"
+
+namespace kp {
+
+std::filesystem::path CareerFolder(FileOps& ops, const std::string& cfgPath,
+                                   const std::string& career) {
+    const auto careers = FindEntry(ops, PathFromUtf8(cfgPath), kCareersFolder);
+    return career.empty() ? careers : careers / PathFromUtf8(career);
+}
+
+ReadOutcome ReadTargetSection(FileOps& ops, const std::filesystem::path& file, SectionScan& scan,
+                              const std::vector<KeyReader>& readers) {
+    const auto input = ops.OpenRead(file);
+    if (!input) {
+        return ReadOutcome::CannotOpen;
+    }
+    LineReader reader(*input);
+    Line line;
+    while (!scan.Stopped() && reader.Next(line)) {
+        if (scan.Feed(line.text, line.HasEnd()) != ScanStep::Target) {
+            continue;
+        }
+        for (const KeyReader& key : readers) {
+            if (std::string_view(line.text).starts_with(key.key)) {
+                key.read(std::string_view(line.text).substr(key.key.size()));
+                break;
+            }
+        }
+    }
+    return reader.Failed() ? ReadOutcome::ReadFailed : ReadOutcome::Read;
+}
+
+}  // namespace kp

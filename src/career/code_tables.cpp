@@ -1,0 +1,103 @@
+#include "career/code_tables.h"
+
+#include <climits>
+#include <iterator>
+
+#include "career/codes.h"
+
+namespace kp {
+namespace {
+
+constexpr int kAny = INT_MIN;
+
+struct BoatRow {
+    int subType;
+    int subVersion;
+    BoatInfo info;
+};
+
+// First row that matches wins; kAny matches every value.
+constexpr BoatRow kBoatTable[] = {
+    {0, 0, {"Type IIA", BoatClass::kTypeII}},
+    {0, 1, {"Type IID", BoatClass::kTypeII}},
+    {0, kAny, {"Type II-X", BoatClass::kTypeII}},
+    {1, 0, {"Type VIIB", BoatClass::kTypeVII}},
+    {1, 1, {"Type VIIC", BoatClass::kTypeVII}},
+    {1, 2, {"Type VIIC/41", BoatClass::kTypeVII}},
+    {1, kAny, {"Type VII-X", BoatClass::kTypeVII}},
+    {2, 0, {"Type IXB", BoatClass::kTypeIX}},
+    {2, 1, {"Type IXC", BoatClass::kTypeIX}},
+    {2, 2, {"Type IXC/40", BoatClass::kTypeIX}},
+    {2, 3, {"Type IXD2", BoatClass::kTypeIXD2}},
+    {2, kAny, {"Type IX-X", BoatClass::kTypeIX}},
+    {3, 0, {"Type XXI", BoatClass::kTypeXXI}},
+    {3, kAny, {"Type XXI-X", BoatClass::kTypeXXI}},
+    {kAny, kAny, {"Type Unknown", BoatClass::kUnknown}},
+};
+
+struct BaseRow {
+    int code;
+    BaseInfo info;
+};
+
+constexpr int kStavangerOrLaRochelle = 760;
+constexpr BaseInfo kStavanger{"Stavanger", Theater::kNorway};
+
+constexpr BaseRow kBaseTable[] = {
+    {750, {"Kiel", Theater::kNorthSea}},
+    {751, {"Brest", Theater::kAtlantic}},
+    {752, {"Wilhelmshafen", Theater::kNorthSea}},
+    {753, {"Lorient", Theater::kAtlantic}},
+    {754, {"St. Nazaire", Theater::kAtlantic}},
+    {755, {"Bergen", Theater::kNorway}},
+    {756, {"Bordeaux", Theater::kAtlantic}},
+    {757, {"La Spezia", Theater::kMediterranean}},
+    {758, {"Toulon", Theater::kMediterranean}},
+    {759, {"Flensburg", Theater::kAtlantic}},
+    {kStavangerOrLaRochelle, {"LaRochelle", Theater::kAtlantic}},
+    {kAny, {"Unknown", Theater::kNorway}},
+};
+
+constexpr std::string_view kMonthNames[] = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December",
+};
+
+bool Matches(int rowValue, int value) { return rowValue == kAny || rowValue == value; }
+
+}  // namespace
+
+BoatInfo LookUpBoat(int subType, int subVersion) {
+    for (const BoatRow& row : kBoatTable) {
+        if (Matches(row.subType, subType) && Matches(row.subVersion, subVersion)) {
+            return row.info;
+        }
+    }
+    return kBoatTable[std::size(kBoatTable) - 1].info;
+}
+
+bool IsStavanger(int endLocation, int endYear, int endMonth) {
+    return endLocation == kStavangerOrLaRochelle &&
+           ((endYear == 1944 && endMonth > 8) || endYear == 1945);
+}
+
+BaseInfo LookUpBase(int endLocation, int endYear, int endMonth) {
+    if (IsStavanger(endLocation, endYear, endMonth)) {
+        return kStavanger;
+    }
+    for (const BaseRow& row : kBaseTable) {
+        if (Matches(row.code, endLocation)) {
+            return row.info;
+        }
+    }
+    return kBaseTable[std::size(kBaseTable) - 1].info;
+}
+
+std::string_view MonthName(int month) {
+    if (month < 1 || month > 12) {
+        return "Unknown";
+    }
+    return kMonthNames[month - 1];
+}
+
+}  // namespace kp

@@ -1,0 +1,92 @@
+#include "career/text_convert.h"
+
+#include <charconv>
+#include <cmath>
+#include <climits>
+#include <cstdint>
+#include <system_error>
+
+namespace kp {
+namespace {
+
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+std::string_view SkipSpace(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && IsSpace(text[i])) {
+        ++i;
+    }
+    return text.substr(i);
+}
+
+}  // namespace
+
+int ParseInt(std::string_view text) {
+    text = SkipSpace(text);
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    std::int64_t value = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9') {
+            break;
+        }
+        value = value * 10 + (c - '0');
+        if (value > static_cast<std::int64_t>(INT_MAX) + 1) {
+            value = static_cast<std::int64_t>(INT_MAX) + 1;
+        }
+    }
+    if (negative) {
+        value = -value;
+    }
+    if (value > INT_MAX) {
+        return INT_MAX;
+    }
+    return static_cast<int>(value);
+}
+
+float ParseFloat(std::string_view text) {
+    text = SkipSpace(text);
+    bool negative = false;
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        negative = text[0] == '-';
+        text.remove_prefix(1);
+    }
+    double value = 0.0;
+    const auto result =
+        std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
+    if (result.ec == std::errc::result_out_of_range) {
+        // Keep what a C library gives: huge values become infinite, tiny ones 0.
+        value = text.find_first_of("eE") != std::string_view::npos &&
+                        text.find("e-") == std::string_view::npos &&
+                        text.find("E-") == std::string_view::npos
+                    ? HUGE_VAL
+                    : 0.0;
+    } else if (result.ec != std::errc()) {
+        value = 0.0;
+    }
+    return static_cast<float>(negative ? -value : value);
+}
+
+bool BeginsWithInt(std::string_view text) {
+    text = SkipSpace(text);
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        text.remove_prefix(1);
+    }
+    return !text.empty() && text[0] >= '0' && text[0] <= '9';
+}
+
+std::string FormatInt(int value) { return std::to_string(value); }
+
+std::string FormatFixed4(float value) {
+    char buffer[400];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value),
+                                      std::chars_format::fixed, 4);
+    return std::string(buffer, result.ptr);
+}
+
+}  // namespace kp

@@ -1,0 +1,233 @@
+#include "platform/file_ops.h"
+
+#include <chrono>
+#include <system_error>
+
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+#else
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace kp {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::optional<std::int64_t> LastWriteSeconds(const fs::directory_entry& entry) {
+    std::error_code ec;
+    const auto when = entry.last_write_time(ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    const auto sys = std::chrono::file_clock::to_sys(when);
+    return std::chrono::floor<std::chrono::seconds>(sys).time_since_epoch().count();
+}
+
+#ifdef _WIN32
+
+class WinInput final : public InputFile {
+public:
+    explicit WinInput(HANDLE h) : h_(h) {}
+    ~WinInput() override { CloseHandle(h_); }
+    std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+        DWORD got = 0;
+        const DWORD want = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+        if (!ReadFile(h_, buffer, want, &got, nullptr)) {
+            return -1;
+        }
+        return static_cast<std::ptrdiff_t>(got);
+    }
+
+private:
+    HANDLE h_;
+};
+
+class WinOutput final : public OutputFile {
+public:
+    explicit WinOutput(HANDLE h) : h_(h) {}
+    ~WinOutput() override {
+        if (h_ != INVALID_HANDLE_VALUE) {
+            CloseHandle(h_);
+        }
+    }
+    bool Write(const char* data, std::size_t size) override {
+        while (size > 0) {
+            const DWORD want = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+            DWORD done = 0;
+            if (!WriteFile(h_, data, want, &done, nullptr) || done == 0) {
+                return false;
+            }
+            data += done;
+            size -= done;
+        }
+        return true;
+    }
+    bool Flush() override { return true; }
+    bool Sync() override { return FlushFileBuffers(h_) != 0; }
+    bool Close() override {
+        const bool ok = CloseHandle(h_) != 0;
+        h_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+private:
+    HANDLE h_;
+};
+
+class SystemOps final : public FileOps {
+public:
+    std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            return nullptr;
+        }
+        return std::make_unique<WinInput>(h);
+    }
+    std::unique_ptr<OutputFile> Create(const fs::path& path) override {
+        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            return nullptr;
+        }
+        return std::make_unique<WinOutput>(h);
+    }
+    bool Replace(const fs::path& from, const fs::path& to) override {
+        return MoveFileExW(from.c_str(), to.c_str(),
+                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+    }
+    bool Remove(const fs::path& path) override { return DeleteFileW(path.c_str()) != 0; }
+    std::optional<std::vector<DirEntry>> List(const fs::path& dir) override;
+};
+
+#else
+
+class PosixInput final : public InputFile {
+public:
+    explicit PosixInput(int fd) : fd_(fd) {}
+    ~PosixInput() override { ::close(fd_); }
+    std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+        for (;;) {
+            const ssize_t got = ::read(fd_, buffer, size);
+            if (got >= 0 || errno != EINTR) {
+                return got;
+            }
+        }
+    }
+
+private:
+    int fd_;
+};
+
+class PosixOutput final : public OutputFile {
+public:
+    explicit PosixOutput(int fd) : fd_(fd) {}
+    ~PosixOutput() override {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    bool Write(const char* data, std::size_t size) override {
+        while (size > 0) {
+            const ssize_t done = ::write(fd_, data, size);
+            if (done < 0 && errno == EINTR) {
+                continue;
+            }
+            if (done <= 0) {
+                return false;
+            }
+            data += done;
+            size -= static_cast<std::size_t>(done);
+        }
+        return true;
+    }
+    bool Flush() override { return true; }
+    bool Sync() override { return ::fsync(fd_) == 0; }
+    bool Close() override {
+        const int fd = fd_;
+        fd_ = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int fd_;
+};
+
+class SystemOps final : public FileOps {
+public:
+    std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
+        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) {
+            return nullptr;
+        }
+        struct stat info {};
+        if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+            ::close(fd);
+            return nullptr;
+        }
+        return std::make_unique<PosixInput>(fd);
+    }
+    std::unique_ptr<OutputFile> Create(const fs::path& path) override {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        if (fd < 0) {
+            return nullptr;
+        }
+        return std::make_unique<PosixOutput>(fd);
+    }
+    bool Replace(const fs::path& from, const fs::path& to) override {
+        if (::rename(from.c_str(), to.c_str()) != 0) {
+            return false;
+        }
+        // Make the new name itself durable; the rename has happened either way.
+        const int dir = ::open(to.parent_path().empty() ? "." : to.parent_path().c_str(),
+                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+        return true;
+    }
+    bool Remove(const fs::path& path) override { return ::unlink(path.c_str()) == 0; }
+    std::optional<std::vector<DirEntry>> List(const fs::path& dir) override;
+};
+
+#endif
+
+std::optional<std::vector<DirEntry>> SystemOps::List(const fs::path& dir) {
+    std::error_code ec;
+    fs::directory_iterator it(dir, ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    std::vector<DirEntry> entries;
+    for (; it != fs::directory_iterator(); it.increment(ec)) {
+        DirEntry entry;
+        const std::u8string name = it->path().filename().u8string();
+        entry.name.assign(name.begin(), name.end());
+        std::error_code typeError;
+        entry.isDirectory = it->is_directory(typeError);
+        entry.lastWriteSeconds = LastWriteSeconds(*it);
+        entries.push_back(std::move(entry));
+    }
+    if (ec) {
+        return std::nullopt;
+    }
+    return entries;
+}
+
+}  // namespace
+
+FileOps& SystemFileOps() {
+    static SystemOps ops;
+    return ops;
+}
+
+}  // namespace kp

@@ -1,0 +1,56 @@
+// Every file-system operation the program makes goes through FileOps, so that
+// each one is checked, and so that tests can make any single one of them fail.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kp {
+
+class InputFile {
+public:
+    virtual ~InputFile() = default;
+    // Bytes read, 0 at the end of the file, or -1 on a read error.
+    virtual std::ptrdiff_t Read(char* buffer, std::size_t size) = 0;
+};
+
+class OutputFile {
+public:
+    virtual ~OutputFile() = default;
+    virtual bool Write(const char* data, std::size_t size) = 0;
+    // Hands buffered bytes to the operating system.
+    virtual bool Flush() = 0;
+    // Waits until the operating system has the bytes on the disk.
+    virtual bool Sync() = 0;
+    virtual bool Close() = 0;
+};
+
+struct DirEntry {
+    std::string name;  // UTF-8
+    bool isDirectory = false;
+    // Last write, whole seconds since 1970-01-01 00:00:00 UTC; empty when unknown.
+    std::optional<std::int64_t> lastWriteSeconds;
+};
+
+class FileOps {
+public:
+    virtual ~FileOps() = default;
+    virtual std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) = 0;
+    // Creates the file, or empties an existing one.
+    virtual std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) = 0;
+    // Puts `from` in the place of `to` in one step; `to` may exist and is then replaced.
+    virtual bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    virtual bool Remove(const std::filesystem::path& path) = 0;
+    // The entries of a folder, "." and ".." excluded, in no particular order.
+    virtual std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) = 0;
+};
+
+// The real file system.
+FileOps& SystemFileOps();
+
+}  // namespace kp

@@ -1,0 +1,35 @@
+#include "ui/patrol_dialog.h"
+
+namespace kp {
+
+CKelmarPatrol2Dlg::CKelmarPatrol2Dlg(FileOps& files, RandomSource& random)
+    : files_(files), random_(random) {}
+
+bool CKelmarPatrol2Dlg::OnInitDialog() {
+    UpdateData(false);
+    for (int i = 0; i < m_nCareerCount; ++i) {
+        controls_->AppendListEntry(m_strCareerNames[static_cast<std::size_t>(i)]);
+    }
+    m_bAutoRadarUpdate = 1;
+    return true;
+}
+
+MessageAnswer CKelmarPatrol2Dlg::Message(const std::string& text, MessageButtons buttons) {
+    return controls_->ShowMessage(text, buttons);
+}
+
+void CKelmarPatrol2Dlg::EndDialogOk() {
+    // Closing takes the controls' values once more and closes only when they pass.
+    if (UpdateData(true)) {
+        controls_->EndDialog(DialogResult::Ok);
+    }
+}
+
+void CKelmarPatrol2Dlg::OnCancel() { controls_->EndDialog(DialogResult::Cancel); }
+
+void CKelmarPatrol2Dlg::OnAutoRadarUpdate() { m_bAutoRadarUpdate = m_bAutoRadarUpdate == 1 ? 0 : 1; }
+
+// The box keeps its own tick; the value reaches the state with the next pull.
+void CKelmarPatrol2Dlg::OnEnteredMed() {}
+
+}  // namespace kp

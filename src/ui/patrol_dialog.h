@@ -1,0 +1,100 @@
+// The main dialog without its window: the state record of one editing
+// session and the handlers the window's controls are bound to.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "career/codes.h"
+#include "grid/random_source.h"
+#include "platform/file_ops.h"
+#include "ui/dialog_controls.h"
+
+namespace kp {
+
+inline constexpr int kMaxCareers = 50;
+inline constexpr int kGridFieldLimit = 5;
+inline constexpr int kAboutCommand = 0x0010;
+
+class CKelmarPatrol2Dlg {
+public:
+    CKelmarPatrol2Dlg(FileOps& files, RandomSource& random);
+
+    // The window exists from here on; the model talks to it through `controls`.
+    void Attach(DialogControls& controls) { controls_ = &controls; }
+
+    bool OnInitDialog();
+    bool UpdateData(bool saveAndValidate);
+
+    void OnSelchangeCareerList();
+    void OnLandBase();
+    void OnTankerNorth();
+    void OnTankerMid();
+    void OnTankerSouth();
+    void OnAutoRadarUpdate();
+    void OnEnteredMed();
+    void OnOK();
+    void OnCancel();
+
+    int GeneratePatrolGrid();
+    void PickGridFromList(const int* list);
+
+    bool CareerLoaded() const { return careerLoaded_; }
+
+    // Career list, filled once at start-up.
+    std::array<std::string, kMaxCareers> m_strCareerNames;
+    std::string m_szCfgPath;  // the configuration folder, UTF-8
+    int m_nCareerCount = 0;
+
+    // Read from the career's files by the loader. Before any load they hold
+    // the values a missing key leaves.
+    int m_nEndLocation = -1;
+    int m_nStartYear = -1;
+    int m_nStartMonth = -1;
+    int m_nPatrolCount = -1;
+    int m_nEndYear = -1;
+    int m_nEndMonth = -1;
+    int m_nEndDay = -1;
+    int m_nSubType = -1;
+    int m_nSubVersion = -1;
+
+    // Derived by the loader, the generator and the base buttons.
+    int m_nBoatClass = BoatClass::kUnknown;
+    int m_nTheater = -1;
+    int m_nSeaStatus = SeaStatus::kAtHomeBase;
+    std::string m_strPatrolArea;
+    std::string m_strOriginalArea;
+    std::string m_strSavePath;
+    std::string m_strSaveStem;
+    std::string m_strSaveArea;
+    float m_fHullIntegrity = 100.0f;
+
+    // Bound to the controls.
+    std::string m_strGrid;
+    std::string m_strCareer;
+    std::string m_strEndDate;
+    std::string m_strEndLocation;
+    int m_nDaysInPort = 0;
+    std::string m_strBoatType;
+    int m_nTankerChoice = TankerChoice::kNone;
+    std::string m_strSeaStatus;
+    int m_bAutoRadarUpdate = 1;
+    int m_bEnteredMed = 0;
+
+private:
+    MessageAnswer Message(const std::string& text,
+                          MessageButtons buttons = MessageButtons::Ok);
+    void EndDialogOk();
+    void OnTanker(int choice);
+    bool LoadCareer();
+    void ForgetCareer();
+
+    FileOps& files_;
+    RandomSource& random_;
+    DialogControls* controls_ = nullptr;
+    bool careerLoaded_ = false;
+    // The history's hull integrity as loaded; every run of "Make Changes" raises from it.
+    float loadedHullIntegrity_ = 100.0f;
+};
+
+}  // namespace kp

@@ -1,0 +1,43 @@
+// patrol-scenario [--window] SCRIPT: plays a scenario script on the editor and
+// prints its transcript.
+#include <cstring>
+#include <iostream>
+
+#include "career/file_names.h"
+#include "model_driver.h"
+#include "scenario_runner.h"
+
+#ifdef KP_WITH_WINDOW
+#include "window_driver.h"
+#endif
+
+int main(int argc, char** argv) {
+    bool window = false;
+    const char* script = nullptr;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--window") == 0) {
+            window = true;
+        } else if (script == nullptr) {
+            script = argv[i];
+        } else {
+            script = nullptr;
+            break;
+        }
+    }
+    if (script == nullptr) {
+        std::cerr << "usage: patrol-scenario [--window] SCRIPT\n";
+        return 2;
+    }
+    std::unique_ptr<kp::ScenarioDriver> driver;
+    if (window) {
+#ifdef KP_WITH_WINDOW
+        driver = kp::MakeWindowDriver(argc, argv);
+#else
+        std::cout << "script error: this build has no window\n";
+        return 2;
+#endif
+    } else {
+        driver = kp::MakeModelDriver();
+    }
+    return kp::RunScenario(kp::PathFromUtf8(script), *driver, std::cout);
+}

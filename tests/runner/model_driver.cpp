@@ -1,0 +1,98 @@
+#include "model_driver.h"
+
+#include "app/find_careers.h"
+#include "memory_controls.h"
+#include "ui/patrol_dialog.h"
+#include "ui/window_texts.h"
+
+namespace kp {
+namespace {
+
+class ModelDriver final : public ScenarioDriver {
+public:
+    bool Start(const std::filesystem::path& cfgFolder, std::uint32_t seed,
+               MessageHandler onMessage) override {
+        onMessage_ = std::move(onMessage);
+        if (!StartUp(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
+            onMessage_(kNoCareersMessage, MessageButtons::Ok);
+            return false;
+        }
+        dialog_.Attach(controls_);
+        dialog_.OnInitDialog();
+        return true;
+    }
+
+    bool Select(const std::string& name) override {
+        for (int i = 0; i < controls_.ListCount(); ++i) {
+            if (controls_.ListEntry(i) == name) {
+                controls_.SetListSelection(i);
+                dialog_.OnSelchangeCareerList();
+                return true;
+            }
+        }
+        return false;
+    }
+
+    void ClickBase(int tankerChoice) override {
+        controls_.SetRadioIndex(tankerChoice);
+        static constexpr void (CKelmarPatrol2Dlg::*kHandlers[])() = {
+            &CKelmarPatrol2Dlg::OnLandBase, &CKelmarPatrol2Dlg::OnTankerNorth,
+            &CKelmarPatrol2Dlg::OnTankerMid, &CKelmarPatrol2Dlg::OnTankerSouth};
+        (dialog_.*kHandlers[tankerChoice])();
+    }
+
+    void TypeGrid(const std::string& text) override { controls_.TypeGrid(text); }
+
+    void Toggle(CheckBox box) override {
+        controls_.SetChecked(box, !controls_.IsChecked(box));
+        if (box == CheckBox::AutoRadarUpdate) {
+            dialog_.OnAutoRadarUpdate();
+        } else {
+            dialog_.OnEnteredMed();
+        }
+    }
+
+    void PressOk() override { dialog_.OnOK(); }
+    void PressCancel() override { dialog_.OnCancel(); }
+    std::string About() override { return std::string(kAboutVersion); }
+
+    WindowContents Show() const override {
+        WindowContents c;
+        for (int i = 0; i < controls_.ListCount(); ++i) {
+            c.careers.push_back(controls_.ListEntry(i));
+        }
+        if (controls_.ListSelection() >= 0) {
+            c.selected = controls_.ListEntry(controls_.ListSelection());
+        }
+        c.grid = controls_.FieldText(Field::Grid);
+        c.daysInPort = controls_.FieldText(Field::DaysInPort);
+        c.seaStatus = controls_.FieldText(Field::SeaStatus);
+        c.endDate = controls_.FieldText(Field::EndDate);
+        c.boatType = controls_.FieldText(Field::BoatType);
+        c.endLocation = controls_.FieldText(Field::EndLocation);
+        const int radio = controls_.RadioIndex();
+        if (radio >= 0 && radio < static_cast<int>(kBaseCaptions.size())) {
+            c.base = kBaseCaptions[static_cast<std::size_t>(radio)];
+        }
+        c.autoUpdate = controls_.IsChecked(CheckBox::AutoRadarUpdate);
+        c.enteredMed = controls_.IsChecked(CheckBox::EnteredMed);
+        return c;
+    }
+
+    std::optional<DialogResult> Closed() const override { return controls_.Result(); }
+    void Screenshot(const std::filesystem::path&) override {}
+
+private:
+    MessageHandler onMessage_;
+    MemoryControls controls_{[this](const std::string& text, MessageButtons buttons) {
+        return onMessage_(text, buttons);
+    }};
+    RandomSource random_;
+    CKelmarPatrol2Dlg dialog_{SystemFileOps(), random_};
+};
+
+}  // namespace
+
+std::unique_ptr<ScenarioDriver> MakeModelDriver() { return std::make_unique<ModelDriver>(); }
+
+}  // namespace kp

@@ -1,0 +1,27 @@
+// Scratch configuration folders with careers written by the tests.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace kp {
+
+class ScratchFolder {
+public:
+    ScratchFolder();
+    ~ScratchFolder();
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+    const std::filesystem::path& Path() const { return path_; }
+
+private:
+    std::filesystem::path path_;
+};
+
+// "\n" line ends turned into "\r\n", as the simulation writes its files.
+std::string Crlf(std::string_view text);
+void WriteFile(const std::filesystem::path& file, std::string_view bytes);
+std::string ReadFile(const std::filesystem::path& file);
+
+}  // namespace kp
