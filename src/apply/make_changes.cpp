@@ -56,8 +56,7 @@ void CKelmarPatrol2Dlg::OnOK() {
     const auto folder = CareerFolder(files_, m_szCfgPath, m_strCareer);
     const bool atSea = m_nSeaStatus == SeaStatus::kAtSea;
     const bool tankerAtBase = m_nTankerChoice != TankerChoice::kLandBase &&
-                              m_nSeaStatus == SeaStatus::kAtBase &&
-                              m_nDaysInPort == kDaysAtTanker;
+                              m_nSeaStatus == SeaStatus::kAtBase && m_nDaysInPort == kDaysAtTanker;
 
     WorkingDate date{m_nEndDay, m_nEndMonth, m_nEndYear};
     const int radarCode = RadarUpgradeCode(m_nBoatClass, date.year, date.month);
@@ -89,9 +88,9 @@ void CKelmarPatrol2Dlg::OnOK() {
     if (m_bAutoRadarUpdate == 1) {
         writers.push_back(UpgradeRadarDetectors(files_, folder, radarCode));
     }
-    writers.push_back(RewriteNextPatrol(
-        files_, folder, m_strGrid, date, m_fHullIntegrity,
-        MediterraneanRuleHolds(m_bEnteredMed, m_nStartYear, m_nStartMonth)));
+    writers.push_back(
+        RewriteNextPatrol(files_, folder, m_strGrid, date, m_fHullIntegrity,
+                          MediterraneanRuleHolds(m_bEnteredMed, m_nStartYear, m_nStartMonth)));
     for (const Writer& writer : writers) {
         if (!CanOpenForReading(files_, writer.file)) {
             Message(writer.messages.missingFile);

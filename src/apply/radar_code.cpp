@@ -16,11 +16,8 @@ struct RadarRow {
 
 // The first row that holds gives the code; 1942 and earlier get none.
 constexpr RadarRow kRadarSchedule[] = {
-    {1945, INT_MAX, INT_MIN, 1283},
-    {1944, 1944, 8, 1283},
-    {1944, 1944, 3, 1282},
-    {1944, 1944, 2, 1281},
-    {1943, 1944, INT_MIN, 1280},
+    {1945, INT_MAX, INT_MIN, 1283}, {1944, 1944, 8, 1283},       {1944, 1944, 3, 1282},
+    {1944, 1944, 2, 1281},          {1943, 1944, INT_MIN, 1280},
 };
 
 }  // namespace

@@ -33,8 +33,8 @@ struct KeyRule {
 struct WriterMessages {
     std::string missingFile;  // empty: none
     std::string errorMark;
-    std::string failed;       // a wrong key count, or a copy that could not be made
-    std::string done;         // after the replacement; empty: none
+    std::string failed;  // a wrong key count, or a copy that could not be made
+    std::string done;    // after the replacement; empty: none
 };
 
 struct Writer {
@@ -42,7 +42,7 @@ struct Writer {
     std::filesystem::path temp;
     std::optional<ScanProfile> profile;  // none: every line is offered
     std::vector<KeyRule> keys;
-    std::optional<int> expectedCount;    // none: not judged
+    std::optional<int> expectedCount;  // none: not judged
     // Added as the last line when no counted key was met.
     std::optional<std::string> lineWhenNoKey;
     WriterMessages messages;

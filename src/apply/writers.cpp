@@ -10,8 +10,12 @@ constexpr float kHullRepair = 10.0f;
 constexpr float kFullHull = 100.0f;
 constexpr std::string_view kNoGrid = "NULL";
 
-KeyEdit Replace(std::string value) { return {EditAction::Replace, std::move(value)}; }
-KeyEdit Keep(std::string_view /*old*/) { return {}; }
+KeyEdit Replace(std::string value) {
+    return {EditAction::Replace, std::move(value)};
+}
+KeyEdit Keep(std::string_view /*old*/) {
+    return {};
+}
 
 std::function<KeyEdit(std::string_view)> Set(std::string value) {
     return [value = std::move(value)](std::string_view) { return Replace(value); };
@@ -139,14 +143,12 @@ Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,
         }
         return Replace(grid);
     };
-    const std::string tempName = Utf8FromPath(saveStem.filename()) + std::string(kSaveTempExtension);
+    const std::string tempName =
+        Utf8FromPath(saveStem.filename()) + std::string(kSaveTempExtension);
     return Writer{
-        save,
-        FindEntry(ops, saveStem.parent_path(), tempName),
-        std::nullopt,
-        {{"PatrolArea=", true, area}},
-        std::nullopt,
-        "PatrolArea=" + grid,
+        save,          FindEntry(ops, saveStem.parent_path(), tempName),
+        std::nullopt,  {{"PatrolArea=", true, area}},
+        std::nullopt,  "PatrolArea=" + grid,
         kSaveMessages,
     };
 }

@@ -18,8 +18,7 @@ inline constexpr int kMediterraneanFlotilla = 907;
 // The last patrol of the history gets the grid and the moved date; its hull
 // integrity is raised by 10 (to 100 at most) in `hullIntegrity` itself.
 Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFolder,
-                            const std::string& grid, const WorkingDate& date,
-                            float& hullIntegrity);
+                            const std::string& grid, const WorkingDate& date, float& hullIntegrity);
 
 // The career's radar-warning equipment is raised to `radarCode`, never lowered.
 Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFolder,

@@ -63,7 +63,9 @@ constexpr std::string_view kMonthNames[] = {
     "July",    "August",   "September", "October", "November", "December",
 };
 
-bool Matches(int rowValue, int value) { return rowValue == kAny || rowValue == value; }
+bool Matches(int rowValue, int value) {
+    return rowValue == kAny || rowValue == value;
+}
 
 }  // namespace
 

@@ -91,7 +91,9 @@ void LineWriter::PutRaw(std::string_view bytes) {
     lastLineOpen_ = false;
 }
 
-void LineWriter::PutNew(std::string_view text) { Append(text, FileEnd()); }
+void LineWriter::PutNew(std::string_view text) {
+    Append(text, FileEnd());
+}
 
 bool LineWriter::Finish() {
     if (!failed_ && !pending_.empty() && !file_.Write(pending_.data(), pending_.size())) {

@@ -19,13 +19,13 @@ struct Line {
 };
 
 class LineReader {
-public:
+  public:
     explicit LineReader(InputFile& file);
     // False at the end of the file or after a read error (see Failed()).
     bool Next(Line& line);
     bool Failed() const { return failed_; }
 
-private:
+  private:
     bool Fill();
 
     InputFile& file_;
@@ -37,7 +37,7 @@ private:
 };
 
 class LineWriter {
-public:
+  public:
     explicit LineWriter(OutputFile& file) : file_(file) {}
     ~LineWriter() = default;
     LineWriter(const LineWriter&) = delete;
@@ -55,11 +55,13 @@ public:
     bool LastLineOpen() const { return lastLineOpen_; }
     // The end that new or end-less lines get: that of the first line written
     // with one, "\n" before any.
-    std::string_view FileEnd() const { return fileEnd_.empty() ? "\n" : fileEnd_; }
+    std::string_view FileEnd() const {
+        return fileEnd_.empty() ? std::string_view("\n") : std::string_view(fileEnd_);
+    }
     // Writes out what is buffered; false when any write so far failed.
     bool Finish();
 
-private:
+  private:
     void NoteEnd(const std::string& end);
     void Append(std::string_view text, std::string_view end);
 

@@ -11,7 +11,9 @@ constexpr std::string_view kInitHeader = "[INIT]";
 // Where a numbered header's number starts: after "[PATROL " or "[CAREER ".
 constexpr std::size_t kHeaderNumberOffset = 8;
 
-bool StartsWithBracket(std::string_view text) { return !text.empty() && text[0] == '['; }
+bool StartsWithBracket(std::string_view text) {
+    return !text.empty() && text[0] == '[';
+}
 
 }  // namespace
 
@@ -43,8 +45,8 @@ ScanStep SectionScan::Feed(std::string_view text, bool hasEnd) {
         }
         if (text.starts_with(profile_.countKey)) {
             count_ = ParseInt(text.substr(profile_.countKey.size()));
-            targetHeader_ =
-                SectionHeader(profile_.headerPrefix, static_cast<long long>(count_) + profile_.targetOffset);
+            targetHeader_ = SectionHeader(profile_.headerPrefix,
+                                          static_cast<long long>(count_) + profile_.targetOffset);
             state_ = State::Searching;
         }
     }
@@ -69,4 +71,3 @@ ScanStep SectionScan::Feed(std::string_view text, bool hasEnd) {
 }
 
 }  // namespace kp
-

@@ -8,10 +8,10 @@
 namespace kp {
 
 struct ScanProfile {
-    std::string_view countKey;       // "Patrols=" or "Careers="
-    std::string_view headerPrefix;   // "[PATROL " or "[CAREER "
-    int targetOffset;                // target section number = count + offset
-    bool bracketInInitIsError;       // a "[" line inside [INIT] before the count
+    std::string_view countKey;      // "Patrols=" or "Careers="
+    std::string_view headerPrefix;  // "[PATROL " or "[CAREER "
+    int targetOffset;               // target section number = count + offset
+    bool bracketInInitIsError;      // a "[" line inside [INIT] before the count
 };
 
 inline constexpr ScanProfile kNextPatrolProfile{"Patrols=", "[PATROL ", 0, true};
@@ -28,7 +28,7 @@ enum class ScanStep {
 };
 
 class SectionScan {
-public:
+  public:
     explicit SectionScan(const ScanProfile& profile) : profile_(profile) {}
     // Starts with the count and target header an earlier scan left.
     SectionScan(const ScanProfile& profile, const SectionScan& carried);
@@ -40,7 +40,7 @@ public:
     int Count() const { return count_; }
     bool Stopped() const { return state_ == State::Stopped; }
 
-private:
+  private:
     enum class State { Searching, InInit, InTarget, Stopped };
 
     ScanStep StopHere(bool error);

@@ -1,8 +1,8 @@
 #include "career/text_convert.h"
 
 #include <charconv>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <cstdint>
 #include <system_error>
 
@@ -80,7 +80,9 @@ bool BeginsWithInt(std::string_view text) {
     return !text.empty() && text[0] >= '0' && text[0] <= '9';
 }
 
-std::string FormatInt(int value) { return std::to_string(value); }
+std::string FormatInt(int value) {
+    return std::to_string(value);
+}
 
 std::string FormatFixed4(float value) {
     char buffer[400];

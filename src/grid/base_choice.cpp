@@ -17,10 +17,10 @@ struct YearMonth {
 
 struct TankerWindow {
     int choice;
-    int firstYear;       // refused before this year
-    YearMonth firstIn;   // refused in this year before this month
-    int lastYear;        // refused after this year
-    YearMonth lastIn;    // refused in this year after this month
+    int firstYear;      // refused before this year
+    YearMonth firstIn;  // refused in this year before this month
+    int lastYear;       // refused after this year
+    YearMonth lastIn;   // refused in this year after this month
     const char* refusal;
 
     bool Accepts(int year, int month) const {
@@ -30,11 +30,23 @@ struct TankerWindow {
 };
 
 const TankerWindow kTankerWindows[] = {
-    {TankerChoice::kNorth, 1941, {1942, 4}, 1943, {1943, 6},
+    {TankerChoice::kNorth,
+     1941,
+     {1942, 4},
+     1943,
+     {1943, 6},
      "You cannot use an Ocean Tanker here\n (1941 (Spain) or April 1942 - June 1943 only)."},
-    {TankerChoice::kMid, 1942, {1942, 8}, 1944, {1944, 4},
+    {TankerChoice::kMid,
+     1942,
+     {1942, 8},
+     1944,
+     {1944, 4},
      "You cannot use an Ocean Tanker here\n (August 1942 - April 1944 only)."},
-    {TankerChoice::kSouth, 1942, {1942, 9}, 1944, {1944, 3},
+    {TankerChoice::kSouth,
+     1942,
+     {1942, 9},
+     1944,
+     {1944, 3},
      "You cannot use an Ocean Tanker here\n (Sept 1942 - March 1944 only)."},
 };
 
@@ -79,8 +91,14 @@ void CKelmarPatrol2Dlg::OnTanker(int choice) {
     UpdateData(false);
 }
 
-void CKelmarPatrol2Dlg::OnTankerNorth() { OnTanker(TankerChoice::kNorth); }
-void CKelmarPatrol2Dlg::OnTankerMid() { OnTanker(TankerChoice::kMid); }
-void CKelmarPatrol2Dlg::OnTankerSouth() { OnTanker(TankerChoice::kSouth); }
+void CKelmarPatrol2Dlg::OnTankerNorth() {
+    OnTanker(TankerChoice::kNorth);
+}
+void CKelmarPatrol2Dlg::OnTankerMid() {
+    OnTanker(TankerChoice::kMid);
+}
+void CKelmarPatrol2Dlg::OnTankerSouth() {
+    OnTanker(TankerChoice::kSouth);
+}
 
 }  // namespace kp

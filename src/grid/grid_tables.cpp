@@ -217,6 +217,8 @@ int GridListCount(const int* list) {
     return count;
 }
 
-std::string_view GridName(int index) { return PatrolGridTable[index]; }
+std::string_view GridName(int index) {
+    return PatrolGridTable[index];
+}
 
 }  // namespace kp

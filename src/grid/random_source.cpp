@@ -7,10 +7,13 @@ int RandomSource::Next() {
     return static_cast<int>((state_ >> 16) & 0x7FFFu);
 }
 
-int RandomSource::NextScaled(int bound) { return ScaleDraw(Next(), bound); }
+int RandomSource::NextScaled(int bound) {
+    return ScaleDraw(Next(), bound);
+}
 
 int ScaleDraw(int r, int bound) {
-    return static_cast<int>(static_cast<double>(r) * bound / static_cast<double>(RandomSource::kMax));
+    return static_cast<int>(static_cast<double>(r) * bound /
+                            static_cast<double>(RandomSource::kMax));
 }
 
 }  // namespace kp

@@ -7,7 +7,7 @@
 namespace kp {
 
 class RandomSource {
-public:
+  public:
     static constexpr int kMax = 32767;
 
     explicit RandomSource(std::uint32_t seed = 1) : state_(seed) {}
@@ -17,7 +17,7 @@ public:
     // A draw scaled to 0..bound, reaching bound only for the draw 32767.
     int NextScaled(int bound);
 
-private:
+  private:
     std::uint32_t state_;
 };
 

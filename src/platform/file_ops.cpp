@@ -9,10 +9,10 @@
 #endif
 #include <windows.h>
 #else
-#include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 #endif
 
 namespace kp {
@@ -33,7 +33,7 @@ std::optional<std::int64_t> LastWriteSeconds(const fs::directory_entry& entry) {
 #ifdef _WIN32
 
 class WinInput final : public InputFile {
-public:
+  public:
     explicit WinInput(HANDLE h) : h_(h) {}
     ~WinInput() override { CloseHandle(h_); }
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
@@ -45,12 +45,12 @@ public:
         return static_cast<std::ptrdiff_t>(got);
     }
 
-private:
+  private:
     HANDLE h_;
 };
 
 class WinOutput final : public OutputFile {
-public:
+  public:
     explicit WinOutput(HANDLE h) : h_(h) {}
     ~WinOutput() override {
         if (h_ != INVALID_HANDLE_VALUE) {
@@ -77,16 +77,16 @@ public:
         return ok;
     }
 
-private:
+  private:
     HANDLE h_;
 };
 
 class SystemOps final : public FileOps {
-public:
+  public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
         HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
-                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                               FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             return nullptr;
         }
@@ -111,7 +111,7 @@ public:
 #else
 
 class PosixInput final : public InputFile {
-public:
+  public:
     explicit PosixInput(int fd) : fd_(fd) {}
     ~PosixInput() override { ::close(fd_); }
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
@@ -123,12 +123,12 @@ public:
         }
     }
 
-private:
+  private:
     int fd_;
 };
 
 class PosixOutput final : public OutputFile {
-public:
+  public:
     explicit PosixOutput(int fd) : fd_(fd) {}
     ~PosixOutput() override {
         if (fd_ >= 0) {
@@ -157,12 +157,12 @@ public:
         return ::close(fd) == 0;
     }
 
-private:
+  private:
     int fd_;
 };
 
 class SystemOps final : public FileOps {
-public:
+  public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
         const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) {

@@ -13,14 +13,14 @@
 namespace kp {
 
 class InputFile {
-public:
+  public:
     virtual ~InputFile() = default;
     // Bytes read, 0 at the end of the file, or -1 on a read error.
     virtual std::ptrdiff_t Read(char* buffer, std::size_t size) = 0;
 };
 
 class OutputFile {
-public:
+  public:
     virtual ~OutputFile() = default;
     virtual bool Write(const char* data, std::size_t size) = 0;
     // Hands buffered bytes to the operating system.
@@ -38,7 +38,7 @@ struct DirEntry {
 };
 
 class FileOps {
-public:
+  public:
     virtual ~FileOps() = default;
     virtual std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) = 0;
     // Creates the file, or empties an existing one.

@@ -14,7 +14,7 @@ enum class MessageAnswer { Ok, Cancel };
 enum class DialogResult { Ok, Cancel };
 
 class DialogControls {
-public:
+  public:
     virtual ~DialogControls() = default;
 
     virtual std::string FieldText(Field field) const = 0;

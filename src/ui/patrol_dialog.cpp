@@ -25,9 +25,13 @@ void CKelmarPatrol2Dlg::EndDialogOk() {
     }
 }
 
-void CKelmarPatrol2Dlg::OnCancel() { controls_->EndDialog(DialogResult::Cancel); }
+void CKelmarPatrol2Dlg::OnCancel() {
+    controls_->EndDialog(DialogResult::Cancel);
+}
 
-void CKelmarPatrol2Dlg::OnAutoRadarUpdate() { m_bAutoRadarUpdate = m_bAutoRadarUpdate == 1 ? 0 : 1; }
+void CKelmarPatrol2Dlg::OnAutoRadarUpdate() {
+    m_bAutoRadarUpdate = m_bAutoRadarUpdate == 1 ? 0 : 1;
+}
 
 // The box keeps its own tick; the value reaches the state with the next pull.
 void CKelmarPatrol2Dlg::OnEnteredMed() {}

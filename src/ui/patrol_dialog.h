@@ -17,7 +17,7 @@ inline constexpr int kGridFieldLimit = 5;
 inline constexpr int kAboutCommand = 0x0010;
 
 class CKelmarPatrol2Dlg {
-public:
+  public:
     CKelmarPatrol2Dlg(FileOps& files, RandomSource& random);
 
     // The window exists from here on; the model talks to it through `controls`.
@@ -81,9 +81,8 @@ public:
     int m_bAutoRadarUpdate = 1;
     int m_bEnteredMed = 0;
 
-private:
-    MessageAnswer Message(const std::string& text,
-                          MessageButtons buttons = MessageButtons::Ok);
+  private:
+    MessageAnswer Message(const std::string& text, MessageButtons buttons = MessageButtons::Ok);
     void EndDialogOk();
     void OnTanker(int choice);
     bool LoadCareer();

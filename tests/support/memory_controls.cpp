@@ -18,7 +18,9 @@ std::string MemoryControls::FieldText(Field field) const {
     return it == fields_.end() ? std::string() : it->second;
 }
 
-void MemoryControls::SetFieldText(Field field, const std::string& text) { fields_[field] = text; }
+void MemoryControls::SetFieldText(Field field, const std::string& text) {
+    fields_[field] = text;
+}
 
 std::string MemoryControls::ListEntry(int index) const {
     return list_.at(static_cast<std::size_t>(index));

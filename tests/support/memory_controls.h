@@ -14,7 +14,7 @@
 namespace kp {
 
 class MemoryControls final : public DialogControls {
-public:
+  public:
     // Called for every message box; returns the answer for OK/Cancel boxes.
     using MessageHandler = std::function<MessageAnswer(const std::string&, MessageButtons)>;
 
@@ -44,7 +44,7 @@ public:
     std::optional<Field> Focus() const { return focus_; }
     int GridTypingLimit() const { return gridLimit_; }
 
-private:
+  private:
     MessageHandler onMessage_;
     std::map<Field, std::string> fields_;
     std::vector<std::string> list_;

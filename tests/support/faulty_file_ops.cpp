@@ -1,0 +1,84 @@
+#include "faulty_file_ops.h"
+
+namespace kp {
+namespace {
+
+class FaultyInput final : public InputFile {
+  public:
+    FaultyInput(std::unique_ptr<InputFile> real, FaultyFileOps& ops)
+        : real_(std::move(real)), ops_(ops) {}
+    std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+        return ops_.Fails(FileOp::Read) ? -1 : real_->Read(buffer, size);
+    }
+
+  private:
+    std::unique_ptr<InputFile> real_;
+    FaultyFileOps& ops_;
+};
+
+class FaultyOutput final : public OutputFile {
+  public:
+    FaultyOutput(std::unique_ptr<OutputFile> real, FaultyFileOps& ops)
+        : real_(std::move(real)), ops_(ops) {}
+    bool Write(const char* data, std::size_t size) override {
+        return !ops_.Fails(FileOp::Write) && real_->Write(data, size);
+    }
+    bool Flush() override { return !ops_.Fails(FileOp::Flush) && real_->Flush(); }
+    bool Sync() override { return !ops_.Fails(FileOp::Sync) && real_->Sync(); }
+    bool Close() override {
+        // A failed close has still released the file.
+        const bool fails = ops_.Fails(FileOp::Close);
+        return real_->Close() && !fails;
+    }
+
+  private:
+    std::unique_ptr<OutputFile> real_;
+    FaultyFileOps& ops_;
+};
+
+}  // namespace
+
+std::string FileOpName(FileOp op) {
+    static const char* const kNames[] = {"open", "create", "read",    "write",  "flush",
+                                         "sync", "close",  "replace", "remove", "list"};
+    return kNames[static_cast<int>(op)];
+}
+
+bool FaultyFileOps::Fails(FileOp op) {
+    ++count_;
+    log_.push_back(op);
+    return (failAt_ && *failAt_ == count_) || (failEvery_ && *failEvery_ == op);
+}
+
+std::unique_ptr<InputFile> FaultyFileOps::OpenRead(const std::filesystem::path& path) {
+    if (Fails(FileOp::Open)) {
+        return nullptr;
+    }
+    auto real = real_.OpenRead(path);
+    return real ? std::make_unique<FaultyInput>(std::move(real), *this) : nullptr;
+}
+
+std::unique_ptr<OutputFile> FaultyFileOps::Create(const std::filesystem::path& path) {
+    if (Fails(FileOp::Create)) {
+        return nullptr;
+    }
+    auto real = real_.Create(path);
+    return real ? std::make_unique<FaultyOutput>(std::move(real), *this) : nullptr;
+}
+
+bool FaultyFileOps::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    return !Fails(FileOp::Replace) && real_.Replace(from, to);
+}
+
+bool FaultyFileOps::Remove(const std::filesystem::path& path) {
+    return !Fails(FileOp::Remove) && real_.Remove(path);
+}
+
+std::optional<std::vector<DirEntry>> FaultyFileOps::List(const std::filesystem::path& dir) {
+    if (Fails(FileOp::List)) {
+        return std::nullopt;
+    }
+    return real_.List(dir);
+}
+
+}  // namespace kp

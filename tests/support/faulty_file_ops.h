@@ -1,0 +1,46 @@
+// A file system that fails on demand: every operation is counted, and the
+// one chosen fails as the real one would (nothing done, failure reported).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_ops.h"
+
+namespace kp {
+
+enum class FileOp { Open, Create, Read, Write, Flush, Sync, Close, Replace, Remove, List };
+
+class FaultyFileOps final : public FileOps {
+  public:
+    explicit FaultyFileOps(FileOps& real) : real_(real) {}
+
+    // Fails the operation numbered `n` (counted from 1); none when empty.
+    void FailAt(std::optional<int> n) { failAt_ = n; }
+    // Fails every operation of this kind.
+    void FailEvery(std::optional<FileOp> op) { failEvery_ = op; }
+    int Count() const { return count_; }
+    // The kinds of the operations made so far, in order.
+    const std::vector<FileOp>& Log() const { return log_; }
+
+    // True when this operation is to fail; counts it either way.
+    bool Fails(FileOp op);
+
+    std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
+    std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
+    bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    bool Remove(const std::filesystem::path& path) override;
+    std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
+
+  private:
+    FileOps& real_;
+    std::optional<int> failAt_;
+    std::optional<FileOp> failEvery_;
+    int count_ = 0;
+    std::vector<FileOp> log_;
+};
+
+std::string FileOpName(FileOp op);
+
+}  // namespace kp
