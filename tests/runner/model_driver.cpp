@@ -9,7 +9,7 @@ namespace kp {
 namespace {
 
 class ModelDriver final : public ScenarioDriver {
-public:
+  public:
     bool Start(const std::filesystem::path& cfgFolder, std::uint32_t seed,
                MessageHandler onMessage) override {
         onMessage_ = std::move(onMessage);
@@ -82,7 +82,7 @@ public:
     std::optional<DialogResult> Closed() const override { return controls_.Result(); }
     void Screenshot(const std::filesystem::path&) override {}
 
-private:
+  private:
     MessageHandler onMessage_;
     MemoryControls controls_{[this](const std::string& text, MessageButtons buttons) {
         return onMessage_(text, buttons);
@@ -93,6 +93,8 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ScenarioDriver> MakeModelDriver() { return std::make_unique<ModelDriver>(); }
+std::unique_ptr<ScenarioDriver> MakeModelDriver() {
+    return std::make_unique<ModelDriver>();
+}
 
 }  // namespace kp

@@ -28,7 +28,7 @@ struct WindowContents {
 };
 
 class ScenarioDriver {
-public:
+  public:
     // Every message box shown, with the answer the script gives.
     using MessageHandler = std::function<MessageAnswer(const std::string&, MessageButtons)>;
 

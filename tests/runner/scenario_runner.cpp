@@ -57,7 +57,7 @@ std::string EscapeBytes(std::string_view bytes) {
 }
 
 class TemporaryFolder {
-public:
+  public:
     TemporaryFolder() {
         const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
         for (int attempt = 0;; ++attempt) {
@@ -76,18 +76,18 @@ public:
     TemporaryFolder& operator=(const TemporaryFolder&) = delete;
     const fs::path& Path() const { return path_; }
 
-private:
+  private:
     fs::path path_;
 };
 
 class Runner {
-public:
+  public:
     Runner(const fs::path& script, ScenarioDriver& driver, std::ostream& out)
         : scriptFolder_(script.parent_path()), driver_(driver), out_(out) {}
 
     void Play(std::istream& script);
 
-private:
+  private:
     enum class Phase { Setup, Running, Ended };
 
     void Do(const std::string& command, const std::string& rest);
@@ -218,8 +218,7 @@ void Runner::Ls(const std::string& path) {
     }
     std::vector<std::string> names;
     for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(Utf8FromPath(entry.path().filename()) +
-                        (entry.is_directory() ? "/" : ""));
+        names.push_back(Utf8FromPath(entry.path().filename()) + (entry.is_directory() ? "/" : ""));
     }
     std::sort(names.begin(), names.end());
     out_ << "dir " << path << ":\n";
@@ -243,8 +242,8 @@ void Runner::Mtime(const std::string& rest) {
     } catch (const std::exception&) {
         throw ScriptError{"'mtime' needs whole seconds"};
     }
-    const auto when = std::chrono::file_clock::from_sys(
-        std::chrono::sys_seconds(std::chrono::seconds(seconds)));
+    const auto when =
+        std::chrono::file_clock::from_sys(std::chrono::sys_seconds(std::chrono::seconds(seconds)));
     std::error_code ec;
     fs::last_write_time(InWorkingFolder(rest.substr(0, blank)), when, ec);
     if (ec) {
@@ -253,13 +252,12 @@ void Runner::Mtime(const std::string& rest) {
 }
 
 void Runner::Do(const std::string& command, const std::string& rest) {
-    static const std::map<std::string, int> kBases = {
-        {"land", TankerChoice::kLandBase},
-        {"north", TankerChoice::kNorth},
-        {"mid", TankerChoice::kMid},
-        {"south", TankerChoice::kSouth}};
-    static const std::map<std::string, CheckBox> kChecks = {
-        {"radar", CheckBox::AutoRadarUpdate}, {"med", CheckBox::EnteredMed}};
+    static const std::map<std::string, int> kBases = {{"land", TankerChoice::kLandBase},
+                                                      {"north", TankerChoice::kNorth},
+                                                      {"mid", TankerChoice::kMid},
+                                                      {"south", TankerChoice::kSouth}};
+    static const std::map<std::string, CheckBox> kChecks = {{"radar", CheckBox::AutoRadarUpdate},
+                                                            {"med", CheckBox::EnteredMed}};
 
     if (command == "cat") {
         Cat(rest);
