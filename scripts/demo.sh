@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and opens the editor on a scratch copy of
+# the demo configuration folder, so the shipped careers stay as they are.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+repo=$(pwd)
+
+bash scripts/install-deps.sh
+cmake --preset dev
+cmake --build --preset dev --target KelmarPatrol
+
+scratch="${TMPDIR:-/tmp}/kelmarpatrol-demo"
+rm -rf "$scratch"
+mkdir -p "$scratch"
+cp -R demo/cfg "$scratch/cfg"
+# A checkout does not keep file times: make the evening save the newest one.
+touch -d '1941-02-01 08:00:00' "$scratch/cfg/careers/Prien/5/Patrol 5 morning.psc"
+touch -d '1941-02-01 20:00:00' "$scratch/cfg/careers/Prien/5/Patrol 5 evening.psc"
+
+echo "Demo configuration folder: $scratch/cfg"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+  echo "No display found: start a desktop session (or run under xvfb-run) to see the window." >&2
+  exit 1
+fi
+cd "$scratch/cfg"
+exec "$repo/build/dev/KelmarPatrol"
