@@ -16,8 +16,13 @@ class FaultyFileOps final : public FileOps {
   public:
     explicit FaultyFileOps(FileOps& real) : real_(real) {}
 
-    // Fails the operation numbered `n` (counted from 1); none when empty.
-    void FailAt(std::optional<int> n) { failAt_ = n; }
+    // Fails the operation numbered `n`, counted from 1 from this call on;
+    // none when empty.
+    void FailAt(std::optional<int> n) {
+        failAt_ = n;
+        count_ = 0;
+        log_.clear();
+    }
     // Fails every operation of this kind.
     void FailEvery(std::optional<FileOp> op) { failEvery_ = op; }
     int Count() const { return count_; }

@@ -1,0 +1,197 @@
+// "Make Changes" with one file operation failing, for every operation the
+// command makes: no file may end up half written or lost, no temporary file
+// may stay behind, and the user must hear of every change that was not made.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "app/find_careers.h"
+#include "career_fixture.h"
+#include "faulty_file_ops.h"
+#include "memory_controls.h"
+#include "ui/patrol_dialog.h"
+
+namespace kp {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Files = std::map<std::string, std::string>;  // name in the career folder -> bytes
+
+const std::string kCareer = "Topp";
+
+Files CareerAtBase() {
+    return {
+        {"patrols_0.cfg",
+         Crlf("[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
+              "PatrolArea=NULL\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n"
+              "HullIntegrity=100.0000\nFlotilla=2\n")},
+        {"patrols.cfg",
+         Crlf("[INIT]\nPatrols=7\n[PATROL 006]\nPatrolArea=BF17\nNbDaysInBase=31\nEndDay=25\n"
+              "EndMonth=7\nEndYear=1943\nHullIntegrity=95.5000\n[PATROL 007]\n")},
+        {"careers_0.cfg", Crlf("[INIT]\nCareers=0\n[CAREER 000]\nRadarWarningReceiverUpg=-1\n")},
+    };
+}
+
+Files CareerAtSea() {
+    Files files = CareerAtBase();
+    files["patrols_0.cfg"] = Crlf(
+        "[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
+        "PatrolArea=AN41\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n");
+    files["7/Save.psc"] = Crlf("[Save]\nPatrolArea=BF17\nX=1\n");
+    return files;
+}
+
+struct Path {
+    const char* name;
+    Files (*career)();
+    std::function<void(CKelmarPatrol2Dlg&)> choose;  // what the user does before "Make Changes"
+    std::vector<std::string> rewritten;              // files the command rewrites
+    std::string lastFile;                            // whose success says "Job Done."
+    // A complete new content other than the fault-free run's, as a fault may leave it.
+    std::function<void(Files&)> variant = [](Files&) {};
+};
+
+class Session {
+  public:
+    Session(const fs::path& cfg, const Files& files, FileOps& ops)
+        : controls_([this](const std::string& text, MessageButtons) {
+              messages_.push_back(text);
+              return MessageAnswer::Ok;
+          }),
+          dialog_(ops, random_) {
+        for (const auto& [name, bytes] : files) {
+            WriteFile(cfg / "careers" / kCareer / name, bytes);
+        }
+        EXPECT_TRUE(StartUp(dialog_, random_, 7, ops, cfg));
+        dialog_.Attach(controls_);
+        dialog_.OnInitDialog();
+        controls_.SetListSelection(0);
+        dialog_.OnSelchangeCareerList();
+        EXPECT_TRUE(dialog_.CareerLoaded());
+    }
+    CKelmarPatrol2Dlg& Dialog() { return dialog_; }
+    MemoryControls& Controls() { return controls_; }
+    std::vector<std::string>& Messages() { return messages_; }
+
+  private:
+    std::vector<std::string> messages_;
+    MemoryControls controls_;
+    RandomSource random_;
+    CKelmarPatrol2Dlg dialog_;
+};
+
+Files ReadCareer(const fs::path& cfg) {
+    Files files;
+    const fs::path folder = cfg / "careers" / kCareer;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            files[entry.path().lexically_relative(folder).generic_string()] =
+                ReadFile(entry.path());
+        }
+    }
+    return files;
+}
+
+void RunPath(const Path& path) {
+    // Once without faults: the new content, and how many operations the command makes.
+    Files expectedNew;
+    int operations = 0;
+    {
+        ScratchFolder cfg;
+        FaultyFileOps counter(SystemFileOps());
+        Session session(cfg.Path(), path.career(), counter);
+        path.choose(session.Dialog());
+        counter.FailAt(std::nullopt);
+        session.Dialog().OnOK();
+        operations = counter.Count();
+        expectedNew = ReadCareer(cfg.Path());
+        ASSERT_EQ(session.Messages().back(), "Job Done.");
+        for (const std::string& name : path.rewritten) {
+            ASSERT_NE(expectedNew[name], path.career()[name]) << name << " was not rewritten";
+        }
+    }
+    ASSERT_GT(operations, 10);
+
+    Files variantNew = expectedNew;
+    path.variant(variantNew);
+    const Files old = path.career();
+    for (int n = 1; n <= operations; ++n) {
+        ScratchFolder cfg;
+        FaultyFileOps faulty(SystemFileOps());
+        Session session(cfg.Path(), old, faulty);
+        path.choose(session.Dialog());
+        session.Messages().clear();
+        faulty.FailAt(n);
+        session.Dialog().OnOK();
+        const std::string failed = std::string(path.name) + ": " +
+                                   FileOpName(faulty.Log().at(static_cast<std::size_t>(n - 1))) +
+                                   " #" + std::to_string(n);
+
+        const Files now = ReadCareer(cfg.Path());
+        std::vector<std::string> names;
+        for (const auto& [name, bytes] : now) {
+            names.push_back(name);
+        }
+        std::vector<std::string> oldNames;
+        for (const auto& [name, bytes] : old) {
+            oldNames.push_back(name);
+        }
+        EXPECT_EQ(names, oldNames) << failed << ": a temporary file was left";
+
+        bool anyUnchanged = false;
+        for (const std::string& name : path.rewritten) {
+            const std::string& bytes = now.at(name);
+            EXPECT_TRUE(bytes == old.at(name) || bytes == expectedNew.at(name) ||
+                        bytes == variantNew.at(name))
+                << failed << ": " << name << " is neither old nor new";
+            anyUnchanged = anyUnchanged || bytes == old.at(name);
+        }
+        const auto& shown = session.Messages();
+        const bool jobDone = std::find(shown.begin(), shown.end(), "Job Done.") != shown.end();
+        EXPECT_EQ(jobDone, now.at(path.lastFile) != old.at(path.lastFile)) << failed;
+        if (anyUnchanged) {
+            const bool reported = std::any_of(shown.begin(), shown.end(),
+                                              [](const auto& text) { return text != "Job Done."; });
+            EXPECT_TRUE(reported) << failed << ": a file was not rewritten and nobody said so";
+        }
+    }
+}
+
+TEST(MakeChangesFaults, TankerAtABase) {
+    // When the history cannot be read up to its hull line, the hull is not repaired.
+    const auto unrepaired = [](Files& files) {
+        std::string& next = files["patrols_0.cfg"];
+        next.replace(next.find("HullIntegrity=100.0000"), 22, "HullIntegrity=95.5000");
+    };
+    RunPath({"tanker",
+             CareerAtBase,
+             [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerMid(); },
+             {"patrols.cfg", "careers_0.cfg", "patrols_0.cfg"},
+             "patrols_0.cfg",
+             unrepaired});
+}
+
+TEST(MakeChangesFaults, LandBase) {
+    RunPath({"land base",
+             CareerAtBase,
+             [](CKelmarPatrol2Dlg& dlg) { dlg.OnLandBase(); },
+             {"careers_0.cfg", "patrols_0.cfg"},
+             "patrols_0.cfg"});
+}
+
+TEST(MakeChangesFaults, AtSea) {
+    RunPath({"at sea",
+             CareerAtSea,
+             [](CKelmarPatrol2Dlg& dlg) {
+                 dlg.m_strGrid = "ES32";
+                 dlg.UpdateData(false);
+             },
+             {"7/Save.psc"},
+             "7/Save.psc"});
+}
+
+}  // namespace
+}  // namespace kp
