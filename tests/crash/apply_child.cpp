@@ -1,0 +1,36 @@
+// The child the crash test kills: one "Make Changes" with a tanker at a base,
+// as a player would make it, on the configuration folder given.
+#include <iostream>
+
+#include "app/find_careers.h"
+#include "career/file_names.h"
+#include "memory_controls.h"
+#include "ui/patrol_dialog.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::cerr << "usage: kp-crash-child CONFIG_FOLDER\n";
+        return 2;
+    }
+    kp::MemoryControls controls;
+    kp::RandomSource random;
+    kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
+    if (!kp::StartUp(dialog, random, 1, kp::SystemFileOps(), kp::PathFromUtf8(argv[1]))) {
+        std::cerr << "no career\n";
+        return 1;
+    }
+    dialog.Attach(controls);
+    dialog.OnInitDialog();
+    controls.SetListSelection(0);
+    dialog.OnSelchangeCareerList();
+    dialog.OnTankerMid();
+    dialog.OnOK();
+    const auto& shown = controls.Messages();
+    if (controls.Result() != kp::DialogResult::Ok || shown.empty() || shown.back() != "Job Done.") {
+        for (const std::string& text : shown) {
+            std::cerr << "message: " << text << "\n";
+        }
+        return 1;
+    }
+    return 0;
+}
