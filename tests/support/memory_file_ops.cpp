@@ -1,0 +1,95 @@
+#include "memory_file_ops.h"
+
+#include <algorithm>
+#include <cstring>
+#include <set>
+
+#include "career/file_names.h"
+
+namespace kp {
+namespace {
+
+class MemoryInput final : public InputFile {
+  public:
+    explicit MemoryInput(std::string bytes) : bytes_(std::move(bytes)) {}
+    std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+        const std::size_t n = std::min(size, bytes_.size() - pos_);
+        std::memcpy(buffer, bytes_.data() + pos_, n);
+        pos_ += n;
+        return static_cast<std::ptrdiff_t>(n);
+    }
+
+  private:
+    std::string bytes_;
+    std::size_t pos_ = 0;
+};
+
+class MemoryOutput final : public OutputFile {
+  public:
+    explicit MemoryOutput(std::string& target) : target_(target) {}
+    bool Write(const char* data, std::size_t size) override {
+        target_.append(data, size);
+        return true;
+    }
+    bool Flush() override { return true; }
+    bool Sync() override { return true; }
+    bool Close() override { return true; }
+
+  private:
+    std::string& target_;
+};
+
+}  // namespace
+
+void MemoryFileOps::Put(const std::filesystem::path& path, std::string bytes) {
+    files_[path.lexically_normal()] = std::move(bytes);
+}
+
+std::unique_ptr<InputFile> MemoryFileOps::OpenRead(const std::filesystem::path& path) {
+    const auto it = files_.find(path.lexically_normal());
+    return it == files_.end() ? nullptr : std::make_unique<MemoryInput>(it->second);
+}
+
+std::unique_ptr<OutputFile> MemoryFileOps::Create(const std::filesystem::path& path) {
+    std::string& target = files_[path.lexically_normal()];
+    target.clear();
+    return std::make_unique<MemoryOutput>(target);
+}
+
+bool MemoryFileOps::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    const auto it = files_.find(from.lexically_normal());
+    if (it == files_.end()) {
+        return false;
+    }
+    std::string bytes = std::move(it->second);
+    files_.erase(it);
+    files_[to.lexically_normal()] = std::move(bytes);
+    return true;
+}
+
+bool MemoryFileOps::Remove(const std::filesystem::path& path) {
+    return files_.erase(path.lexically_normal()) != 0;
+}
+
+std::optional<std::vector<DirEntry>> MemoryFileOps::List(const std::filesystem::path& dir) {
+    const std::filesystem::path folder = dir.lexically_normal();
+    std::map<std::string, bool> names;  // name -> is a folder
+    for (const auto& [path, bytes] : files_) {
+        const auto relative = path.lexically_relative(folder);
+        if (relative.empty() || *relative.begin() == "..") {
+            continue;
+        }
+        const std::string first = Utf8FromPath(*relative.begin());
+        names[first] = names[first] || std::next(relative.begin()) != relative.end();
+    }
+    if (names.empty()) {
+        return std::nullopt;
+    }
+    std::vector<DirEntry> entries;
+    for (const auto& [name, isFolder] : names) {
+        entries.push_back(DirEntry{name, isFolder, 1000});
+    }
+    return entries;
+}
+
+}  // namespace kp

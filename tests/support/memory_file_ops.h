@@ -1,0 +1,27 @@
+// A file system held in memory, for fuzzing the loader and the writers
+// without touching the disk.
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "platform/file_ops.h"
+
+namespace kp {
+
+class MemoryFileOps final : public FileOps {
+  public:
+    void Put(const std::filesystem::path& path, std::string bytes);
+    const std::map<std::filesystem::path, std::string>& Files() const { return files_; }
+
+    std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
+    std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
+    bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    bool Remove(const std::filesystem::path& path) override;
+    std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
+
+  private:
+    std::map<std::filesystem::path, std::string> files_;  // folders are implied by their files
+};
+
+}  // namespace kp
