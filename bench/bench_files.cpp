@@ -1,0 +1,37 @@
+#include "bench_files.h"
+
+#include <cstdio>
+
+namespace kp::bench {
+namespace {
+
+std::string Patrol(int number) {
+    char header[32];
+    std::snprintf(header, sizeof header, "[PATROL %03d]\r\n", number);
+    return std::string(header) +
+           "StartDay=1\r\nStartMonth=3\r\nStartYear=1941\r\nPatrolArea=BF17\r\n"
+           "NbDaysInBase=31\r\nEndDay=25\r\nEndMonth=7\r\nEndYear=1942\r\n"
+           "HullIntegrity=85.0000\r\nTonnage=23456\r\nShipsSunk=4\r\nMedals=1\r\n"
+           "Log=Convoy HX 112 sighted, attacked at night on the surface, two hits\r\n";
+}
+
+std::string History(int patrols) {
+    std::string text = "[INIT]\r\nPatrols=" + std::to_string(patrols) + "\r\n";
+    for (int i = 0; i < patrols; ++i) {
+        text += Patrol(i);
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string HistoryOfSize(std::size_t bytes) {
+    const std::size_t perPatrol = Patrol(100).size();
+    return History(static_cast<int>(bytes / perPatrol) + 1);
+}
+
+std::string HistoryWithPatrols(int patrols) {
+    return History(patrols);
+}
+
+}  // namespace kp::bench

@@ -1,0 +1,133 @@
+// Rewriting one value of a large history, against what a user would do
+// instead: copy the file (the floor, no per-line work) or edit it with sed -i.
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+
+#include "apply/writers.h"
+#include "bench_files.h"
+#include "career_fixture.h"
+
+namespace kp {
+namespace {
+
+namespace fs = std::filesystem;
+
+// The real file operations without the wait for the disk, so that the copy
+// itself is measured; the flush is measured on its own below.
+class NoSyncOps final : public FileOps {
+  public:
+    std::unique_ptr<InputFile> OpenRead(const fs::path& p) override {
+        return SystemFileOps().OpenRead(p);
+    }
+    std::unique_ptr<OutputFile> Create(const fs::path& p) override {
+        class Output final : public OutputFile {
+          public:
+            explicit Output(std::unique_ptr<OutputFile> real) : real_(std::move(real)) {}
+            bool Write(const char* d, std::size_t n) override { return real_->Write(d, n); }
+            bool Flush() override { return real_->Flush(); }
+            bool Sync() override { return true; }
+            bool Close() override { return real_->Close(); }
+
+          private:
+            std::unique_ptr<OutputFile> real_;
+        };
+        auto real = SystemFileOps().Create(p);
+        return real ? std::make_unique<Output>(std::move(real)) : nullptr;
+    }
+    bool Replace(const fs::path& a, const fs::path& b) override {
+        return SystemFileOps().Replace(a, b);
+    }
+    bool Remove(const fs::path& p) override { return SystemFileOps().Remove(p); }
+    std::optional<std::vector<DirEntry>> List(const fs::path& d) override {
+        return SystemFileOps().List(d);
+    }
+};
+
+struct Setup {
+    ScratchFolder folder;
+    fs::path file;
+    std::size_t bytes;
+
+    explicit Setup(std::size_t size) : file(folder.Path() / "patrols.cfg") {
+        const std::string text = bench::HistoryOfSize(size);
+        bytes = text.size();
+        WriteFile(file, text);
+    }
+};
+
+void RewriteHistory(benchmark::State& state, FileOps& ops) {
+    Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
+    WorkingDate date{14, 4, 1942};
+    float hull = 85.0f;
+    for (auto _ : state) {
+        hull = 85.0f;
+        const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, hull);
+        if (RewriteThroughTempFile(ops, writer, [](const std::string&) {}) !=
+            WriteOutcome::Committed) {
+            state.SkipWithError("rewrite failed");
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * setup.bytes));
+}
+
+void BM_Rewrite(benchmark::State& state) {
+    NoSyncOps ops;
+    RewriteHistory(state, ops);
+}
+
+void BM_RewriteWithFlushToDisk(benchmark::State& state) {
+    RewriteHistory(state, SystemFileOps());
+}
+
+void BM_CopyInProcess(benchmark::State& state) {
+    Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
+    const fs::path copy = setup.folder.Path() / "copy.cfg";
+    for (auto _ : state) {
+        fs::copy_file(setup.file, copy, fs::copy_options::overwrite_existing);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * setup.bytes));
+}
+
+void RunCommand(benchmark::State& state, const std::string& command) {
+    if (std::system(command.c_str()) != 0) {
+        state.SkipWithError(command.c_str());
+    }
+}
+
+void BM_CpCommand(benchmark::State& state) {
+    Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
+    const std::string command =
+        "cp '" + setup.file.string() + "' '" + (setup.folder.Path() / "copy.cfg").string() + "'";
+    for (auto _ : state) {
+        RunCommand(state, command);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * setup.bytes));
+}
+
+void BM_SedInPlace(benchmark::State& state) {
+    Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
+    // The last EndDay= line, by its number, as a user would address it.
+    const std::string text = ReadFile(setup.file);
+    const std::size_t at = text.rfind("EndDay=");
+    const long line = std::count(text.begin(), text.begin() + static_cast<long>(at), '\n') + 1;
+    const std::string command =
+        "sed -i '" + std::to_string(line) + "s/.*/EndDay=14\\r/' '" + setup.file.string() + "'";
+    for (auto _ : state) {
+        RunCommand(state, command);
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * setup.bytes));
+}
+
+BENCHMARK(BM_Rewrite)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CopyInProcess)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CpCommand)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SedInPlace)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RewriteWithFlushToDisk)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace kp
+
+BENCHMARK_MAIN();
