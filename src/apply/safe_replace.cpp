@@ -34,8 +34,20 @@ CopyResult Copy(const Writer& writer, LineReader& reader, LineWriter& out) {
     if (writer.profile) {
         scan.emplace(*writer.profile);
     }
-    Line line;
-    while (reader.Next(line)) {
+    LineView line;
+    std::string_view run;
+    for (;;) {
+        // Lines that cannot matter are copied in runs, not one by one.
+        if (scan && (scan->Searching() || scan->Stopped())) {
+            const auto first = scan->Searching() ? std::optional<char>('[') : std::nullopt;
+            if (reader.NextRun(first, run)) {
+                out.PutRun(run);
+                continue;
+            }
+        }
+        if (!reader.Next(line)) {
+            break;
+        }
         const ScanStep step =
             scan && !scan->Stopped() ? scan->Feed(line.text, line.HasEnd()) : ScanStep::Pass;
         if (step == ScanStep::Stop && scan->Error()) {
@@ -45,11 +57,10 @@ CopyResult Copy(const Writer& writer, LineReader& reader, LineWriter& out) {
         const bool offered = scan ? step == ScanStep::Target : true;
         const KeyRule* rule = offered ? RuleFor(writer, line.text) : nullptr;
         if (rule == nullptr) {
-            // After the target section ends, the rest of the file is copied as it is.
             out.Put(line);
             continue;
         }
-        const KeyEdit edit = rule->edit(std::string_view(line.text).substr(rule->key.size()));
+        const KeyEdit edit = rule->edit(line.text.substr(rule->key.size()));
         if (edit.action == EditAction::Abort) {
             result.cancelled = true;
             return result;

@@ -18,14 +18,14 @@ ReadOutcome ReadTargetSection(FileOps& ops, const std::filesystem::path& file, S
         return ReadOutcome::CannotOpen;
     }
     LineReader reader(*input);
-    Line line;
+    LineView line;
     while (!scan.Stopped() && reader.Next(line)) {
         if (scan.Feed(line.text, line.HasEnd()) != ScanStep::Target) {
             continue;
         }
         for (const KeyReader& key : readers) {
-            if (std::string_view(line.text).starts_with(key.key)) {
-                key.read(std::string_view(line.text).substr(key.key.size()));
+            if (line.text.starts_with(key.key)) {
+                key.read(line.text.substr(key.key.size()));
                 break;
             }
         }

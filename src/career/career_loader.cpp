@@ -66,10 +66,10 @@ std::string ReadSaveArea(FileOps& ops, const std::filesystem::path& save) {
         return area;
     }
     LineReader reader(*input);
-    Line line;
+    LineView line;
     while (reader.Next(line)) {
-        if (std::string_view(line.text).starts_with(kPatrolAreaKey)) {
-            area = line.text.substr(kPatrolAreaKey.size(), kGridLength);
+        if (line.text.starts_with(kPatrolAreaKey)) {
+            area = std::string(line.text.substr(kPatrolAreaKey.size(), kGridLength));
         }
     }
     return area;

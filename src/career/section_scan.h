@@ -39,6 +39,8 @@ class SectionScan {
     bool Error() const { return error_; }
     int Count() const { return count_; }
     bool Stopped() const { return state_ == State::Stopped; }
+    // While searching, only lines that begin with "[" can change anything.
+    bool Searching() const { return state_ == State::Searching; }
 
   private:
     enum class State { Searching, InInit, InTarget, Stopped };

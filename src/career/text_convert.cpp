@@ -49,6 +49,35 @@ int ParseInt(std::string_view text) {
     return static_cast<int>(value);
 }
 
+namespace {
+
+// The power of ten of a decimal number's first significant digit, for
+// numbers too large or too small for a double.
+long long DecimalMagnitude(std::string_view number) {
+    std::size_t i = 0;
+    long long magnitude = 0;
+    bool significant = false;
+    for (; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i) {
+        significant = significant || number[i] != '0';
+        magnitude += significant ? 1 : 0;
+    }
+    magnitude -= 1;
+    if (i < number.size() && number[i] == '.') {
+        for (++i; i < number.size() && number[i] >= '0' && number[i] <= '9'; ++i) {
+            if (!significant) {
+                significant = number[i] != '0';
+                --magnitude;
+            }
+        }
+    }
+    if (i < number.size() && (number[i] == 'e' || number[i] == 'E')) {
+        magnitude += ParseInt(number.substr(i + 1));
+    }
+    return magnitude;
+}
+
+}  // namespace
+
 float ParseFloat(std::string_view text) {
     text = SkipSpace(text);
     bool negative = false;
@@ -56,16 +85,15 @@ float ParseFloat(std::string_view text) {
         negative = text[0] == '-';
         text.remove_prefix(1);
     }
+    if (text.empty() || text[0] == '+' || text[0] == '-') {
+        return 0.0f;  // one sign only
+    }
     double value = 0.0;
     const auto result =
         std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        // Keep what a C library gives: huge values become infinite, tiny ones 0.
-        value = text.find_first_of("eE") != std::string_view::npos &&
-                        text.find("e-") == std::string_view::npos &&
-                        text.find("E-") == std::string_view::npos
-                    ? HUGE_VAL
-                    : 0.0;
+        // As a C library does: too large is infinite, too small is 0.
+        value = DecimalMagnitude(text) > 0 ? HUGE_VAL : 0.0;
     } else if (result.ec != std::errc()) {
         value = 0.0;
     }
