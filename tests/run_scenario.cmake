@@ -3,7 +3,8 @@ set(args)
 if(MODE STREQUAL "window")
   set(args --window)
 endif()
-execute_process(COMMAND ${RUNNER} ${args} ${SCRIPT}
+# EMULATOR runs a cross-built runner (Wine for Windows).
+execute_process(COMMAND ${EMULATOR} ${RUNNER} ${args} ${SCRIPT}
   OUTPUT_VARIABLE transcript RESULT_VARIABLE status)
 string(REGEX REPLACE "\\.scenario$" ".expected" expected_file ${SCRIPT})
 file(READ ${expected_file} expected)

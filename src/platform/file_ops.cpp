@@ -1,6 +1,7 @@
 #include "platform/file_ops.h"
 
 #include <chrono>
+#include <string_view>
 #include <system_error>
 
 #ifdef _WIN32
@@ -20,17 +21,19 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::optional<std::int64_t> LastWriteSeconds(const fs::directory_entry& entry) {
-    std::error_code ec;
-    const auto when = entry.last_write_time(ec);
-    if (ec) {
-        return std::nullopt;
-    }
-    const auto sys = std::chrono::file_clock::to_sys(when);
-    return std::chrono::floor<std::chrono::seconds>(sys).time_since_epoch().count();
-}
-
 #ifdef _WIN32
+
+// Whole seconds since 1970 of a FILETIME (100-nanosecond ticks since 1601),
+// rounded down; earlier times are negative.
+std::int64_t UnixSeconds(const FILETIME& time) {
+    constexpr std::int64_t kTicksPerSecond = 10'000'000;
+    constexpr std::int64_t kTicksBefore1970 = 116'444'736'000'000'000;
+    const std::uint64_t ticks =
+        (static_cast<std::uint64_t>(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    const std::int64_t since1970 = static_cast<std::int64_t>(ticks) - kTicksBefore1970;
+    const std::int64_t seconds = since1970 / kTicksPerSecond;
+    return since1970 % kTicksPerSecond < 0 ? seconds - 1 : seconds;
+}
 
 class WinInput final : public InputFile {
   public:
@@ -105,10 +108,51 @@ class SystemOps final : public FileOps {
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
     bool Remove(const fs::path& path) override { return DeleteFileW(path.c_str()) != 0; }
-    std::optional<std::vector<DirEntry>> List(const fs::path& dir) override;
+    // Names and times as the system keeps them, pre-1970 times included,
+    // which the C runtime's stat misreports.
+    std::optional<std::vector<DirEntry>> List(const fs::path& dir) override {
+        WIN32_FIND_DATAW found;
+        HANDLE h = FindFirstFileExW((dir / L"*").c_str(), FindExInfoBasic, &found,
+                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+        if (h == INVALID_HANDLE_VALUE) {
+            // No match at all: a folder without even "." and "..", a drive's root.
+            return GetLastError() == ERROR_FILE_NOT_FOUND
+                       ? std::optional<std::vector<DirEntry>>(std::in_place)
+                       : std::nullopt;
+        }
+        std::vector<DirEntry> entries;
+        do {
+            const std::wstring_view name(found.cFileName);
+            if (name == L"." || name == L"..") {
+                continue;
+            }
+            DirEntry entry;
+            const std::u8string utf8 = fs::path(name).u8string();
+            entry.name.assign(utf8.begin(), utf8.end());
+            entry.isDirectory = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            entry.lastWriteSeconds = UnixSeconds(found.ftLastWriteTime);
+            entries.push_back(std::move(entry));
+        } while (FindNextFileW(h, &found));
+        const bool complete = GetLastError() == ERROR_NO_MORE_FILES;
+        FindClose(h);
+        if (!complete) {
+            return std::nullopt;
+        }
+        return entries;
+    }
 };
 
 #else
+
+std::optional<std::int64_t> LastWriteSeconds(const fs::directory_entry& entry) {
+    std::error_code ec;
+    const auto when = entry.last_write_time(ec);
+    if (ec) {
+        return std::nullopt;
+    }
+    const auto sys = std::chrono::file_clock::to_sys(when);
+    return std::chrono::floor<std::chrono::seconds>(sys).time_since_epoch().count();
+}
 
 class PosixInput final : public InputFile {
   public:
@@ -199,8 +243,6 @@ class SystemOps final : public FileOps {
     std::optional<std::vector<DirEntry>> List(const fs::path& dir) override;
 };
 
-#endif
-
 std::optional<std::vector<DirEntry>> SystemOps::List(const fs::path& dir) {
     std::error_code ec;
     fs::directory_iterator it(dir, ec);
@@ -222,6 +264,8 @@ std::optional<std::vector<DirEntry>> SystemOps::List(const fs::path& dir) {
     }
     return entries;
 }
+
+#endif
 
 }  // namespace
 

@@ -114,6 +114,9 @@ TEST_F(FindCareersTest, CareersFolderInAnyLetterCase) {
     Folders({"Upper"}, "Careers");
     EXPECT_EQ(FindCareers(dlg, SystemFileOps(), dir.Path()), 1);
     EXPECT_EQ(Found(), std::vector<std::string>{"Upper"});
+    if (!CaseSensitiveNames(dir.Path())) {
+        return;  // one folder by both names: nothing to choose between
+    }
     // The exact name wins over another spelling.
     Folders({"exact"}, "careers");
     Folders({"other"}, "CAREERS");

@@ -350,8 +350,8 @@ TEST_F(Loader, NewestSaveOfThePatrolFolder) {
     }
     WriteCareer("folder-save");
     WriteSave("folder-save", "a.psc", "PatrolArea=AA11\n", 1000);
+    // A folder just made is newer than every save here, yet it is no save.
     fs::create_directories(CareerDir("folder-save") / "2" / "z.psc");
-    SetWriteTime(CareerDir("folder-save") / "2" / "z.psc", 9000);
     WriteCareer("other-folder");
     WriteSave("other-folder", "a.psc", "PatrolArea=AA11\n", 1000, 3);
     WriteCareer("no-folder");
@@ -491,12 +491,19 @@ TEST_F(Loader, FileNamesInAnyLetterCase) {
     WriteFile(dir.Path() / "Careers" / "Upper" / "PATROLS_0.CFG",
               Crlf(NextPatrolText(kNextTarget)));
     WriteFile(dir.Path() / "Careers" / "Upper" / "Patrols.Cfg", Crlf(HistoryText(kLastPatrol)));
-    // With both spellings present the exact name is read.
-    WriteFile(dir.Path() / "Careers" / "Both" / "patrols_0.cfg", Crlf(NextPatrolText(kNextTarget)));
-    WriteFile(dir.Path() / "Careers" / "Both" / "PATROLS_0.CFG", "garbage");
-    WriteFile(dir.Path() / "Careers" / "Both" / "patrols.cfg", Crlf(HistoryText(kLastPatrol)));
+    // With both spellings present the exact name is read (where both can exist).
+    const bool both = CaseSensitiveNames(dir.Path());
+    if (both) {
+        WriteFile(dir.Path() / "Careers" / "Both" / "patrols_0.cfg",
+                  Crlf(NextPatrolText(kNextTarget)));
+        WriteFile(dir.Path() / "Careers" / "Both" / "PATROLS_0.CFG", "garbage");
+        WriteFile(dir.Path() / "Careers" / "Both" / "patrols.cfg", Crlf(HistoryText(kLastPatrol)));
+    }
     Start();
     for (const char* career : {"Upper", "Both"}) {
+        if (std::string(career) == "Both" && !both) {
+            continue;
+        }
         Select(career);
         EXPECT_TRUE(dlg.CareerLoaded()) << career;
         EXPECT_EQ(dlg.m_strBoatType, "Type VIIC") << career;

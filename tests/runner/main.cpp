@@ -7,6 +7,11 @@
 #include "model_driver.h"
 #include "scenario_runner.h"
 
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #ifdef KP_WITH_WINDOW
 #include "window_driver.h"
 #endif
@@ -28,6 +33,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: patrol-scenario [--window] SCRIPT\n";
         return 2;
     }
+#ifdef _WIN32
+    // Transcripts are compared byte for byte: no "\r" before each "\n".
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
     std::unique_ptr<kp::ScenarioDriver> driver;
     if (window) {
 #ifdef KP_WITH_WINDOW

@@ -38,6 +38,15 @@ void WriteFile(const std::filesystem::path& file, std::string_view bytes) {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
+bool CaseSensitiveNames(const std::filesystem::path& folder) {
+    const auto probe = folder / "case-probe";
+    WriteFile(probe, "");
+    std::error_code ec;
+    const bool sensitive = !std::filesystem::exists(folder / "CASE-PROBE", ec);
+    std::filesystem::remove(probe, ec);
+    return sensitive;
+}
+
 std::string ReadFile(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

@@ -22,6 +22,8 @@ class ScratchFolder {
 // "\n" line ends turned into "\r\n", as the simulation writes its files.
 std::string Crlf(std::string_view text);
 void WriteFile(const std::filesystem::path& file, std::string_view bytes);
+// False where "a" and "A" name the same file, as on Windows.
+bool CaseSensitiveNames(const std::filesystem::path& folder);
 std::string ReadFile(const std::filesystem::path& file);
 
 }  // namespace kp
