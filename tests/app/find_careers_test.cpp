@@ -1,5 +1,7 @@
 #include "app/find_careers.h"
 
+#include "career/file_names.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -20,7 +22,7 @@ class FindCareersTest : public ::testing::Test {
   protected:
     void Folders(const std::vector<std::string>& names, const char* careers = "careers") {
         for (const std::string& name : names) {
-            fs::create_directories(dir.Path() / careers / name);
+            fs::create_directories(dir.Path() / careers / PathFromUtf8(name));
         }
     }
 

@@ -154,7 +154,7 @@ TEST_F(WindowsFileOps, LinesSeeCrlfEndsAndPutThemBack) {
     Line line;
     while (reader.Next(line)) {
         EXPECT_EQ(line.text.find('\r'), std::string::npos);
-        ends.push_back(line.end);
+        ends.emplace_back(line.end);
         writer.Put(line);
     }
     EXPECT_FALSE(reader.Failed());

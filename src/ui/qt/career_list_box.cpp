@@ -1,0 +1,54 @@
+#include "ui/qt/career_list_box.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <utility>
+
+namespace kp {
+
+CareerListBox::CareerListBox(QWidget* parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+int CareerListBox::SelectedRow() const {
+    const QModelIndexList rows = selectionModel()->selectedRows();
+    return rows.isEmpty() ? -1 : rows.front().row();
+}
+
+void CareerListBox::mousePressEvent(QMouseEvent* event) {
+    pressedOnEntry_ =
+        event->button() == Qt::LeftButton && indexAt(event->position().toPoint()).isValid();
+    QListWidget::mousePressEvent(event);
+}
+
+// The choice is reported when the button comes up, wherever the drag that
+// followed the press left the selection.
+void CareerListBox::mouseReleaseEvent(QMouseEvent* event) {
+    QListWidget::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && std::exchange(pressedOnEntry_, false) &&
+        SelectedRow() >= 0) {
+        Q_EMIT entryChosen();
+    }
+}
+
+void CareerListBox::keyPressEvent(QKeyEvent* event) {
+    const int before = SelectedRow();
+    QListWidget::keyPressEvent(event);
+    const int after = SelectedRow();
+    if (after >= 0 && after != before) {
+        Q_EMIT entryChosen();
+    }
+}
+
+QItemSelectionModel::SelectionFlags CareerListBox::selectionCommand(const QModelIndex& index,
+                                                                    const QEvent* event) const {
+    QItemSelectionModel::SelectionFlags flags = QListWidget::selectionCommand(index, event);
+    if (flags.testFlag(QItemSelectionModel::Deselect)) {
+        flags &= ~QItemSelectionModel::SelectionFlags(QItemSelectionModel::Deselect);
+        flags |= QItemSelectionModel::ClearAndSelect;
+    }
+    return flags;
+}
+
+}  // namespace kp

@@ -1,0 +1,150 @@
+#include "ui/qt/dialog_builder.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFont>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <array>
+#include <cstddef>
+
+#include "ui/qt/career_list_box.h"
+#include "ui/qt/dialog_templates.h"
+#include "ui/qt/program_icon.h"
+#include "ui/qt/utf8_text.h"
+
+namespace kp {
+namespace {
+
+// A title bar with the system menu and a close box; no minimise, no maximise.
+constexpr Qt::WindowFlags kDialogFrame = Qt::Dialog | Qt::CustomizeWindowHint |
+                                         Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                                         Qt::WindowCloseButtonHint;
+
+QWidget* MakeDefaultButton(const ControlTemplate& control, QWidget& parent) {
+    auto* button = new QPushButton(ToQString(control.caption), &parent);
+    button->setDefault(true);
+    return button;
+}
+
+QWidget* MakePushButton(const ControlTemplate& control, QWidget& parent) {
+    return new QPushButton(ToQString(control.caption), &parent);
+}
+
+QWidget* MakeEdit(const ControlTemplate&, QWidget& parent) {
+    return new QLineEdit(&parent);
+}
+
+QWidget* MakeReadOnlyEdit(const ControlTemplate&, QWidget& parent) {
+    auto* edit = new QLineEdit(&parent);
+    edit->setReadOnly(true);
+    return edit;
+}
+
+QWidget* MakeRadioButton(const ControlTemplate& control, QWidget& parent) {
+    return new QRadioButton(ToQString(control.caption), &parent);
+}
+
+// A check box caption may run past its control, as the auto-update one does
+// in the template; the tip shows it whole.
+QWidget* MakeCheckBox(const ControlTemplate& control, QWidget& parent) {
+    auto* box = new QCheckBox(ToQString(control.caption), &parent);
+    box->setToolTip(box->text());
+    return box;
+}
+
+QWidget* MakeListBox(const ControlTemplate&, QWidget& parent) {
+    return new CareerListBox(&parent);
+}
+
+// Static text as the platform draws it: from the top left, wrapped at words,
+// no markup and no mnemonics.
+QWidget* MakeLabel(const ControlTemplate& control, QWidget& parent) {
+    auto* label = new QLabel(&parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(ToQString(control.caption));
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    return label;
+}
+
+// A frame only: it lies behind the controls it groups, so clicks reach them.
+QWidget* MakeGroupBox(const ControlTemplate& control, QWidget& parent) {
+    auto* group = new QGroupBox(ToQString(control.caption), &parent);
+    group->lower();
+    return group;
+}
+
+// An icon control takes the icon's own size, whatever the template says.
+QWidget* MakeIcon(const ControlTemplate&, QWidget& parent) {
+    auto* label = new QLabel(&parent);
+    label->setPixmap(ProgramIcon().pixmap(kProgramIconSize));
+    label->setFixedSize(kProgramIconSize);
+    return label;
+}
+
+using ControlFactory = QWidget* (*)(const ControlTemplate&, QWidget&);
+
+// By ControlKind.
+constexpr std::array<ControlFactory, 10> kFactories = {
+    MakeDefaultButton, MakePushButton, MakeEdit,  MakeReadOnlyEdit, MakeRadioButton,
+    MakeCheckBox,      MakeListBox,    MakeLabel, MakeGroupBox,     MakeIcon,
+};
+static_assert(kFactories.size() == static_cast<std::size_t>(ControlKind::Icon) + 1);
+
+QFont DialogFont(int pointSize) {
+    QFont font(ToQString(kDialogFontFamily));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+// The faces that stand in where the template's face is missing are wider
+// for their size than the one the layout was drawn with; their text is
+// drawn a point smaller so that the captions fit their controls as they do
+// in the template's own face.
+QFont TextFont(const QFont& layoutFont) {
+    if (QFontInfo(layoutFont).family() == layoutFont.family()) {
+        return layoutFont;
+    }
+    QFont smaller = layoutFont;
+    smaller.setPointSize(layoutFont.pointSize() - 1);
+    return smaller;
+}
+
+}  // namespace
+
+void BuildDialog(QDialog& dialog, const DialogTemplate& layout) {
+    dialog.setObjectName(ToQString(layout.name));
+    dialog.setWindowFlags(kDialogFrame);
+    dialog.setWindowTitle(ToQString(layout.caption));
+    const QFont layoutFont = DialogFont(layout.fontPointSize);
+    const DialogUnits units(layoutFont);
+    dialog.setFont(TextFont(layoutFont));
+    dialog.setFixedSize(units.ToPixels(layout.width, layout.height));
+
+    QWidget* previousTabStop = nullptr;
+    for (const ControlTemplate& control : layout.controls) {
+        QWidget* widget = kFactories[static_cast<std::size_t>(control.kind)](control, dialog);
+        widget->setObjectName(ToQString(control.name));
+        widget->setAccessibleName(ToQString(control.accessibleName));
+        widget->setGeometry(units.ToPixels(control.rect));
+        if (control.tabStop) {
+            widget->setFocusPolicy(Qt::StrongFocus);
+            if (previousTabStop != nullptr) {
+                QWidget::setTabOrder(previousTabStop, widget);
+            }
+            previousTabStop = widget;
+        } else {
+            // Reached by a click, never by Tab.
+            widget->setFocusPolicy(
+                static_cast<Qt::FocusPolicy>(widget->focusPolicy() & ~Qt::TabFocus));
+        }
+    }
+}
+
+}  // namespace kp

@@ -1,0 +1,181 @@
+#include "ui/qt/patrol_window.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <cstddef>
+
+#include "ui/patrol_dialog.h"
+#include "ui/qt/about_box.h"
+#include "ui/qt/career_list_box.h"
+#include "ui/qt/dialog_builder.h"
+#include "ui/qt/dialog_templates.h"
+#include "ui/qt/message_box.h"
+#include "ui/qt/program_icon.h"
+#include "ui/qt/system_menu.h"
+#include "ui/qt/typing_limit_validator.h"
+#include "ui/qt/utf8_text.h"
+#include "ui/window_texts.h"
+
+namespace kp {
+namespace {
+
+using Handler = void (CKelmarPatrol2Dlg::*)();
+
+// By TankerChoice.
+constexpr std::array<Handler, 4> kBaseHandlers = {
+    &CKelmarPatrol2Dlg::OnLandBase, &CKelmarPatrol2Dlg::OnTankerNorth,
+    &CKelmarPatrol2Dlg::OnTankerMid, &CKelmarPatrol2Dlg::OnTankerSouth};
+
+// By CheckBox.
+constexpr std::array<Handler, 2> kCheckBoxHandlers = {&CKelmarPatrol2Dlg::OnAutoRadarUpdate,
+                                                      &CKelmarPatrol2Dlg::OnEnteredMed};
+
+std::size_t Slot(auto value) {
+    return static_cast<std::size_t>(value);
+}
+
+}  // namespace
+
+PatrolWindow::PatrolWindow(CKelmarPatrol2Dlg& dialog, QWidget* parent)
+    : QDialog(parent), dialog_(dialog) {
+    BuildDialog(*this, kPatrolWindowTemplate);
+    setWindowIcon(ProgramIcon());
+    FindControls();
+    ConnectControls();
+
+    dialog_.Attach(*this);
+    dialog_.OnInitDialog();
+    findChild<QPushButton*>(ToQString(kMakeChangesName))->setFocus();
+    AddAboutCommand();
+}
+
+void PatrolWindow::FindControls() {
+    for (std::size_t i = 0; i < fields_.size(); ++i) {
+        fields_[i] = findChild<QLineEdit*>(ToQString(kFieldNames[i]));
+    }
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
+        checkBoxes_[i] = findChild<QCheckBox*>(ToQString(kCheckBoxNames[i]));
+    }
+    list_ = findChild<CareerListBox*>(ToQString(kCareerListName));
+    bases_ = new QButtonGroup(this);
+    for (std::size_t i = 0; i < kBaseButtonNames.size(); ++i) {
+        bases_->addButton(findChild<QRadioButton*>(ToQString(kBaseButtonNames[i])),
+                          static_cast<int>(i));
+    }
+    gridTyping_ = new TypingLimitValidator(Edit(Field::Grid));
+}
+
+void PatrolWindow::ConnectControls() {
+    connect(findChild<QPushButton*>(ToQString(kMakeChangesName)), &QPushButton::clicked, this,
+            [this] { dialog_.OnOK(); });
+    connect(findChild<QPushButton*>(ToQString(kCancelName)), &QPushButton::clicked, this,
+            &PatrolWindow::reject);
+    connect(list_, &CareerListBox::entryChosen, this, [this] { dialog_.OnSelchangeCareerList(); });
+    connect(bases_, &QButtonGroup::idClicked, this,
+            [this](int id) { (dialog_.*kBaseHandlers[Slot(id)])(); });
+    for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
+        connect(checkBoxes_[i], &QCheckBox::clicked, this,
+                [this, handler = kCheckBoxHandlers[i]] { (dialog_.*handler)(); });
+    }
+}
+
+void PatrolWindow::AddAboutCommand() {
+    auto* about = new QAction(ToQString(kAboutMenuItem), this);
+    about->setObjectName(QStringLiteral("aboutAction"));
+    connect(about, &QAction::triggered, this, [this] {
+        AboutBox box(this);
+        box.exec();
+    });
+    OfferAboutCommand(*this, *about);
+}
+
+QLineEdit& PatrolWindow::Edit(Field field) const {
+    return *fields_[Slot(field)];
+}
+
+QCheckBox& PatrolWindow::Box(CheckBox box) const {
+    return *checkBoxes_[Slot(box)];
+}
+
+std::string PatrolWindow::FieldText(Field field) const {
+    return ToUtf8(Edit(field).text());
+}
+
+void PatrolWindow::SetFieldText(Field field, const std::string& text) {
+    const QString shown = ToQString(text);
+    if (field == Field::Grid) {
+        gridTyping_->AcceptProgramText(shown);
+    }
+    Edit(field).setText(shown);
+    // A text set by the program shows from its start, as the platform's edit
+    // control shows it, also where it is wider than the field.
+    Edit(field).setCursorPosition(0);
+}
+
+void PatrolWindow::SetGridTypingLimit(int characters) {
+    gridTyping_->SetLimit(characters);
+}
+
+void PatrolWindow::AppendListEntry(const std::string& text) {
+    list_->addItem(ToQString(text));
+}
+
+int PatrolWindow::ListCount() const {
+    return list_->count();
+}
+
+std::string PatrolWindow::ListEntry(int index) const {
+    return ToUtf8(list_->item(index)->text());
+}
+
+int PatrolWindow::ListSelection() const {
+    return list_->SelectedRow();
+}
+
+void PatrolWindow::SetListSelection(int index) {
+    list_->setCurrentRow(index);
+}
+
+int PatrolWindow::RadioIndex() const {
+    return bases_->checkedId();
+}
+
+// An exclusive group would keep one button checked; the program may clear all.
+void PatrolWindow::SetRadioIndex(int index) {
+    bases_->setExclusive(false);
+    for (QAbstractButton* button : bases_->buttons()) {
+        button->setChecked(bases_->id(button) == index);
+    }
+    bases_->setExclusive(true);
+}
+
+bool PatrolWindow::IsChecked(CheckBox box) const {
+    return Box(box).isChecked();
+}
+
+void PatrolWindow::SetChecked(CheckBox box, bool checked) {
+    Box(box).setChecked(checked);
+}
+
+void PatrolWindow::FocusAndSelectAll(Field field) {
+    Edit(field).setFocus();
+    Edit(field).selectAll();
+}
+
+MessageAnswer PatrolWindow::ShowMessage(const std::string& text, MessageButtons buttons) {
+    return ShowProgramMessage(this, text, buttons);
+}
+
+void PatrolWindow::EndDialog(DialogResult result) {
+    done(result == DialogResult::Ok ? QDialog::Accepted : QDialog::Rejected);
+}
+
+void PatrolWindow::reject() {
+    dialog_.OnCancel();
+}
+
+}  // namespace kp

@@ -1,0 +1,109 @@
+// The About box, and the way this platform offers it.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest/QTest>
+
+#include "ui/qt/about_box.h"
+#include "ui/qt/dialog_units.h"
+#include "window_fixture.h"
+
+namespace kp {
+namespace {
+
+struct AboutSeen {
+    QString caption;
+    QString version;
+    Qt::TextFormat format = Qt::AutoText;
+    bool okIsDefault = false;
+    QSize iconSize;
+};
+
+AboutSeen Look(QDialog& box) {
+    AboutSeen seen;
+    seen.caption = box.windowTitle();
+    const auto* version = box.findChild<QLabel*>(QStringLiteral("versionLabel"));
+    seen.version = version->text();
+    seen.format = version->textFormat();
+    seen.okIsDefault = box.findChild<QPushButton*>(QStringLiteral("okButton"))->isDefault();
+    seen.iconSize = box.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap().size();
+    return seen;
+}
+
+void ExpectTheAboutBox(const AboutSeen& seen) {
+    EXPECT_EQ(seen.caption, "About KelmarPatrol");
+    EXPECT_EQ(seen.version, "KelmarPatrol Version 4.0");
+    EXPECT_EQ(seen.format, Qt::PlainText);
+    EXPECT_TRUE(seen.okIsDefault);
+    EXPECT_EQ(seen.iconSize, QSize(32, 32));
+}
+
+TEST(AboutBoxTest, ShowsTheIconTheVersionAndADefaultOk) {
+    AboutBox box;
+    ExpectTheAboutBox(Look(box));
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSize(8);
+    EXPECT_EQ(box.size(), DialogUnits(font).ToPixels(235, 55));
+}
+
+TEST(AboutBoxTest, OkClosesIt) {
+    AboutBox box;
+    box.show();
+    QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
+    EXPECT_EQ(box.result(), QDialog::Accepted);
+    EXPECT_FALSE(box.isVisible());
+}
+
+#ifndef _WIN32
+// Without a system menu the command is in the window's context menu and on F1.
+class AboutCommandTest : public WindowTest {
+  protected:
+    // The About box answers itself; what it showed is kept.
+    std::optional<AboutSeen> OpenWith(const std::function<void()>& open) {
+        std::optional<AboutSeen> seen;
+        ModalBoxWatcher about([&](QDialog& box) {
+            if (qobject_cast<QMessageBox*>(&box) != nullptr) {
+                return;
+            }
+            seen = Look(box);
+            QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("okButton")),
+                              Qt::LeftButton);
+        });
+        open();
+        QApplication::processEvents();
+        return seen;
+    }
+};
+
+TEST_F(AboutCommandTest, TheContextMenuOffersTheAboutItem) {
+    EXPECT_EQ(window_->contextMenuPolicy(), Qt::ActionsContextMenu);
+    const QList<QAction*> actions = window_->actions();
+    ASSERT_EQ(actions.size(), 1);
+    EXPECT_EQ(actions.front()->text(), "&About KelmarPatrol...");
+    EXPECT_EQ(actions.front()->shortcut(), QKeySequence(Qt::Key_F1));
+    const auto seen = OpenWith([&] { actions.front()->trigger(); });
+    ASSERT_TRUE(seen.has_value());
+    ExpectTheAboutBox(*seen);
+}
+
+TEST_F(AboutCommandTest, F1OpensTheAboutBoxAndLeavesTheWindowAsItWas) {
+    ClickEntry(kAtHome);
+    const QString grid = Text("gridEdit");
+    const auto seen = OpenWith([&] { PressKey(Qt::Key_F1); });
+    ASSERT_TRUE(seen.has_value());
+    ExpectTheAboutBox(*seen);
+    EXPECT_EQ(Text("gridEdit"), grid);
+    EXPECT_EQ(window_->ListSelection(), 2);
+    EXPECT_FALSE(finished_.has_value());
+    EXPECT_TRUE(messages_.empty());
+}
+#endif
+
+}  // namespace
+}  // namespace kp
