@@ -3,7 +3,6 @@
 # the demo configuration folder, so the shipped careers stay as they are.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-repo=$(pwd)
 
 bash scripts/install-deps.sh
 cmake --preset dev
@@ -22,5 +21,4 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
   echo "No display found: start a desktop session (or run under xvfb-run) to see the window." >&2
   exit 1
 fi
-cd "$scratch/cfg"
-exec "$repo/build/dev/KelmarPatrol"
+exec "$PWD/build/dev/KelmarPatrol" "$scratch/cfg"

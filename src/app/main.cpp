@@ -1,8 +1,13 @@
-// KelmarPatrol: start-up in the working directory, then the main window.
+// KelmarPatrol [FOLDER]: start-up in the configuration folder, then the main window.
 #include <QApplication>
+#include <QStringList>
 #include <filesystem>
+#include <iostream>
+#include <string>
 #include <system_error>
+#include <vector>
 
+#include "app/command_line.h"
 #include "app/find_careers.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -13,19 +18,50 @@
 #include "ui/qt/utf8_text.h"
 #include "ui/window_texts.h"
 
+namespace {
+
+// Qt has the arguments as the system spelled them (UTF-16 on Windows), so a
+// folder's name beyond ASCII arrives whole.
+std::vector<std::string> Utf8Arguments() {
+    std::vector<std::string> args;
+    const QStringList all = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < all.size(); ++i) {
+        args.push_back(kp::ToUtf8(all[i]));
+    }
+    return args;
+}
+
+// Help, version and mistakes are answered before any window system is needed.
+int Answer(const kp::CommandLine& line) {
+    const bool error = line.action == kp::CommandLine::Action::Error;
+    (error ? std::cerr : std::cout) << line.text;
+    return error ? kp::kUsageErrorStatus : 0;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+    // A working directory that cannot be read finds no careers either.
+    std::error_code error;
+    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
+    const kp::CommandLine early =
+        kp::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), workingDirectory);
+    if (early.action != kp::CommandLine::Action::Run) {
+        return Answer(early);
+    }
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(kp::ToQString(kp::kProgramName));
     QApplication::setApplicationVersion(kp::ToQString(kp::kProgramVersion));
     QApplication::setWindowIcon(kp::ProgramIcon());
-
-    // A working directory that cannot be read finds no careers either.
-    std::error_code error;
-    const std::filesystem::path cfgFolder = std::filesystem::current_path(error);
+    const kp::CommandLine line = kp::ParseCommandLine(Utf8Arguments(), workingDirectory);
+    if (line.action != kp::CommandLine::Action::Run) {
+        return Answer(line);
+    }
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), cfgFolder)) {
+    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), line.folder)) {
         kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
         return 0;
     }

@@ -1,0 +1,1 @@
+# Installation and the .deb package; filled in with the packaging.
