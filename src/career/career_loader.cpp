@@ -174,7 +174,9 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
     m_nBoatClass = boat.boatClass;
     m_strBoatType = boat.type;
 
-    m_strPatrolArea = m_strPatrolArea.substr(0, kGridLength);
+    if (m_strPatrolArea.size() > kGridLength) {
+        m_strPatrolArea.resize(kGridLength);
+    }
     m_strGrid = m_strPatrolArea;
     m_strOriginalArea = m_strPatrolArea;
     m_nPatrolCount = historyScan.Count();

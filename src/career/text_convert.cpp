@@ -21,15 +21,20 @@ std::string_view SkipSpace(std::string_view text) {
     return text.substr(i);
 }
 
+// Skips white space and one sign; true for "-".
+bool TakeSign(std::string_view& text) {
+    text = SkipSpace(text);
+    const bool negative = !text.empty() && text[0] == '-';
+    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
+        text.remove_prefix(1);
+    }
+    return negative;
+}
+
 }  // namespace
 
 int ParseInt(std::string_view text) {
-    text = SkipSpace(text);
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
+    const bool negative = TakeSign(text);
     std::int64_t value = 0;
     for (const char c : text) {
         if (c < '0' || c > '9') {
@@ -79,12 +84,7 @@ long long DecimalMagnitude(std::string_view number) {
 }  // namespace
 
 float ParseFloat(std::string_view text) {
-    text = SkipSpace(text);
-    bool negative = false;
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        negative = text[0] == '-';
-        text.remove_prefix(1);
-    }
+    const bool negative = TakeSign(text);
     if (text.empty() || text[0] == '+' || text[0] == '-') {
         return 0.0f;  // one sign only
     }
@@ -101,10 +101,7 @@ float ParseFloat(std::string_view text) {
 }
 
 bool BeginsWithInt(std::string_view text) {
-    text = SkipSpace(text);
-    if (!text.empty() && (text[0] == '+' || text[0] == '-')) {
-        text.remove_prefix(1);
-    }
+    TakeSign(text);
     return !text.empty() && text[0] >= '0' && text[0] <= '9';
 }
 
