@@ -1,1 +1,44 @@
-# Installation and the .deb package; filled in with the packaging.
+# Installation for a Linux desktop and the .deb package: the program, its
+# desktop entry (a folder opened with it or dropped on it is passed), the
+# icon at several sizes and the AppStream metadata, under one desktop id.
+include(GNUInstallDirs)
+
+set(KP_DESKTOP_ID io.github.kelmarpatrol.KelmarPatrol)
+
+install(TARGETS KelmarPatrol RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(FILES res/${KP_DESKTOP_ID}.desktop
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES res/${KP_DESKTOP_ID}.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+# The 32 x 32 picture is the one the window shows; res/make_icon.py draws them all.
+foreach(size 16 32 48 64 128 256)
+  if(size EQUAL 32)
+    set(picture res/kelmar_patrol.png)
+  else()
+    set(picture res/icons/kelmar_patrol_${size}.png)
+  endif()
+  install(FILES ${picture}
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+          RENAME ${KP_DESKTOP_ID}.png)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME kelmarpatrol)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The KelmarPatrol developers")
+set(CPACK_PACKAGE_CONTACT "The KelmarPatrol developers <kelmarpatrol@example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the careers of a submarine simulation")
+set(CPACK_PACKAGE_DESCRIPTION
+    "KelmarPatrol lists the careers in a submarine-warfare simulation's\n\
+configuration folder, shows the selected boat's state, sends the boat to a\n\
+base or an ocean tanker, draws a patrol grid or takes one typed in, and\n\
+rewrites the career's files through temporary files that replace the\n\
+originals only once they are complete.")
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# dpkg-shlibdeps names the Qt libraries the program links; the platform
+# plugins it needs to open a window are loaded at run time, so named here.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
+include(CPack)

@@ -18,3 +18,4 @@ bash scripts/windows-test.sh
 
 # The fuzzers, each for a bounded time.
 bash scripts/fuzz.sh
+bash scripts/package-test.sh  # the .deb: its contents, the validators, install, run, remove
