@@ -23,16 +23,19 @@
 namespace kp {
 namespace {
 
-using Handler = void (CKelmarPatrol2Dlg::*)();
+using Handler = void (*)(CKelmarPatrol2Dlg&);
 
 // By TankerChoice.
 constexpr std::array<Handler, 4> kBaseHandlers = {
-    &CKelmarPatrol2Dlg::OnLandBase, &CKelmarPatrol2Dlg::OnTankerNorth,
-    &CKelmarPatrol2Dlg::OnTankerMid, &CKelmarPatrol2Dlg::OnTankerSouth};
+    [](CKelmarPatrol2Dlg& dlg) { dlg.OnLandBase(); },
+    [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerNorth(); },
+    [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerMid(); },
+    [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerSouth(); }};
 
 // By CheckBox.
-constexpr std::array<Handler, 2> kCheckBoxHandlers = {&CKelmarPatrol2Dlg::OnAutoRadarUpdate,
-                                                      &CKelmarPatrol2Dlg::OnEnteredMed};
+constexpr std::array<Handler, 2> kCheckBoxHandlers = {
+    [](CKelmarPatrol2Dlg& dlg) { dlg.OnAutoRadarUpdate(); },
+    [](CKelmarPatrol2Dlg& dlg) { dlg.OnEnteredMed(); }};
 
 std::size_t Slot(auto value) {
     return static_cast<std::size_t>(value);
@@ -76,10 +79,10 @@ void PatrolWindow::ConnectControls() {
             &PatrolWindow::reject);
     connect(list_, &CareerListBox::entryChosen, this, [this] { dialog_.OnSelchangeCareerList(); });
     connect(bases_, &QButtonGroup::idClicked, this,
-            [this](int id) { (dialog_.*kBaseHandlers[Slot(id)])(); });
+            [this](int id) { kBaseHandlers[Slot(id)](dialog_); });
     for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
         connect(checkBoxes_[i], &QCheckBox::clicked, this,
-                [this, handler = kCheckBoxHandlers[i]] { (dialog_.*handler)(); });
+                [this, handler = kCheckBoxHandlers[i]] { handler(dialog_); });
     }
 }
 
