@@ -7,17 +7,23 @@
 namespace kp {
 namespace {
 
+// Below every month a file can hold.
+constexpr long long kAnyMonth = static_cast<long long>(INT_MIN) - 1;
+
 struct RadarRow {
     int firstYear;
     int lastYear;
-    int monthAbove;  // the row holds for months greater than this
+    long long monthAbove;  // the row holds for months greater than this
     int code;
 };
 
 // The first row that holds gives the code; 1942 and earlier get none.
 constexpr RadarRow kRadarSchedule[] = {
-    {1945, INT_MAX, INT_MIN, 1283}, {1944, 1944, 8, 1283},       {1944, 1944, 3, 1282},
-    {1944, 1944, 2, 1281},          {1943, 1944, INT_MIN, 1280},
+    {1945, INT_MAX, kAnyMonth, 1283},
+    {1944, 1944, 8, 1283},
+    {1944, 1944, 3, 1282},
+    {1944, 1944, 2, 1281},
+    {1943, 1944, kAnyMonth, 1280},
 };
 
 }  // namespace

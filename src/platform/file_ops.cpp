@@ -35,6 +35,24 @@ std::int64_t UnixSeconds(const FILETIME& time) {
     return since1970 % kTicksPerSecond < 0 ? seconds - 1 : seconds;
 }
 
+// The form of a path that no length limit applies to: absolute, normalised,
+// with the extended-length prefix.
+std::wstring Extended(const fs::path& path) {
+    std::error_code ec;
+    fs::path full = fs::absolute(path, ec);
+    if (ec) {
+        full = path;
+    }
+    std::wstring text = full.lexically_normal().make_preferred().wstring();
+    if (text.rfind(L"\\\\?\\", 0) == 0 || !full.is_absolute()) {
+        return text;
+    }
+    if (text.rfind(L"\\\\", 0) == 0) {
+        return L"\\\\?\\UNC\\" + text.substr(2);
+    }
+    return L"\\\\?\\" + text;
+}
+
 class WinInput final : public InputFile {
   public:
     explicit WinInput(HANDLE h) : h_(h) {}
@@ -87,7 +105,7 @@ class WinOutput final : public OutputFile {
 class SystemOps final : public FileOps {
   public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
-        HANDLE h = CreateFileW(path.c_str(), GENERIC_READ,
+        HANDLE h = CreateFileW(Extended(path).c_str(), GENERIC_READ,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
@@ -96,7 +114,7 @@ class SystemOps final : public FileOps {
         return std::make_unique<WinInput>(h);
     }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
-        HANDLE h = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+        HANDLE h = CreateFileW(Extended(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                FILE_ATTRIBUTE_NORMAL, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             return nullptr;
@@ -104,16 +122,21 @@ class SystemOps final : public FileOps {
         return std::make_unique<WinOutput>(h);
     }
     bool Replace(const fs::path& from, const fs::path& to) override {
-        return MoveFileExW(from.c_str(), to.c_str(),
+        return MoveFileExW(Extended(from).c_str(), Extended(to).c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
-    bool Remove(const fs::path& path) override { return DeleteFileW(path.c_str()) != 0; }
+    bool Remove(const fs::path& path) override { return DeleteFileW(Extended(path).c_str()) != 0; }
     // Names and times as the system keeps them, pre-1970 times included,
     // which the C runtime's stat misreports.
     std::optional<std::vector<DirEntry>> List(const fs::path& dir) override {
         WIN32_FIND_DATAW found;
-        HANDLE h = FindFirstFileExW((dir / L"*").c_str(), FindExInfoBasic, &found,
-                                    FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+        std::wstring pattern = Extended(dir);
+        if (pattern.empty() || pattern.back() != L'\\') {
+            pattern += L'\\';
+        }
+        pattern += L'*';
+        HANDLE h = FindFirstFileExW(pattern.c_str(), FindExInfoBasic, &found, FindExSearchNameMatch,
+                                    nullptr, FIND_FIRST_EX_LARGE_FETCH);
         if (h == INVALID_HANDLE_VALUE) {
             // No match at all: a folder without even "." and "..", a drive's root.
             return GetLastError() == ERROR_FILE_NOT_FOUND
@@ -227,6 +250,17 @@ class SystemOps final : public FileOps {
         return std::make_unique<PosixOutput>(fd);
     }
     bool Replace(const fs::path& from, const fs::path& to) override {
+        struct stat target {};
+        if (::stat(to.c_str(), &target) == 0) {
+            // A file nobody may write to is read-only, as Windows keeps it: it stays.
+            if ((target.st_mode & 0222) == 0) {
+                errno = EACCES;
+                return false;
+            }
+            // The new content keeps the file's permissions and, where we may, its owner.
+            ::chmod(from.c_str(), target.st_mode & 07777);
+            [[maybe_unused]] const int owned = ::chown(from.c_str(), target.st_uid, target.st_gid);
+        }
         if (::rename(from.c_str(), to.c_str()) != 0) {
             return false;
         }

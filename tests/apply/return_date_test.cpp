@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdint>
 
 namespace kp {
@@ -39,6 +40,22 @@ TEST(ReturnDate, MovesTheEndDateByTheDaysInPortAndTheDraw) {
         EXPECT_EQ(date.month, c.written.month) << c.end.day << "." << c.end.month;
         EXPECT_EQ(date.year, c.written.year) << c.end.day << "." << c.end.month;
     }
+}
+
+TEST(ReturnDate, ValuesAtTheEdgeOfWhatFilesHoldDoNotOverflow) {
+    RandomSource random(SeedForFirstDraw(0));
+    WorkingDate huge{INT_MAX, 5, 1942};
+    ShiftReturnDate(huge, 1, random);
+    // The steps run as for any day past its month's end, without overflowing.
+    EXPECT_EQ(huge.day, INT_MAX + 1LL - 31 - 31);
+    EXPECT_EQ(huge.month, 6);
+
+    random.Seed(SeedForFirstDraw(0));
+    WorkingDate lastYear{31, 12, INT_MAX};
+    ShiftReturnDate(lastYear, 1, random);
+    EXPECT_EQ(lastYear.day, 1);
+    EXPECT_EQ(lastYear.month, 12);
+    EXPECT_EQ(lastYear.year, INT_MAX);
 }
 
 TEST(ReturnDate, AMonthOutsideTheYearStaysUnmovedButStillDraws) {

@@ -193,6 +193,29 @@ TEST_F(SafeReplace, AStopAskedByTheWriterRemovesThePartialCopy) {
     EXPECT_EQ(Names(), std::vector<std::string>{"patrols_0.cfg"});
 }
 
+TEST_F(SafeReplace, AReadOnlyFileKeepsItsContent) {
+    const std::string before = Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=NULL\n");
+    WriteFile(File(), before);
+    fs::permissions(File(),
+                    fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                    fs::perm_options::remove);
+    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Failed);
+    EXPECT_EQ(shown_, std::vector<std::string>{"failed"});
+    EXPECT_EQ(ReadFile(File()), before);
+    EXPECT_EQ(Names(), std::vector<std::string>{"patrols_0.cfg"});
+    fs::permissions(File(), fs::perms::owner_write, fs::perm_options::add);
+}
+
+#ifndef _WIN32
+TEST_F(SafeReplace, TheNewContentKeepsTheFilesPermissions) {
+    WriteFile(File(), Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=NULL\n"));
+    const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+    fs::permissions(File(), mode);
+    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Committed);
+    EXPECT_EQ(fs::status(File()).permissions(), mode);
+}
+#endif
+
 // Whatever single operation fails, the file holds its old content or its new
 // one, complete; "done" is shown only for the new; no temporary file is left.
 TEST_F(SafeReplace, EveryFailingOperationLeavesOldOrNewContent) {
