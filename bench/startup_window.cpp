@@ -14,8 +14,7 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(kp::ProgramIcon());
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (argc < 2 ||
-        !kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), argv[1])) {
+    if (argc < 2 || !kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), argv[1])) {
         return 1;
     }
     kp::PatrolWindow window(dialog);
