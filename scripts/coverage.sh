@@ -22,8 +22,19 @@ gcovr "${filters[@]}" --html-details build/coverage/html/index.html build/covera
   echo "scripts in model mode and the crash test) on $(date -u +%Y-%m-%d)."
   echo
   echo '```'
-  gcovr "${filters[@]}" --txt-metric branch --print-summary build/coverage -o /dev/null | sed 's/^/  /'
+  gcovr "${filters[@]}" --print-summary -o /dev/null build/coverage
+  echo '```'
+  echo
+  echo "## Lines, by file"
+  echo
+  echo '```'
   gcovr "${filters[@]}" build/coverage
+  echo '```'
+  echo
+  echo "## Branches, by file"
+  echo
+  echo '```'
+  gcovr "${filters[@]}" --branches build/coverage
   echo '```'
 } > docs/coverage.md
 tail -n 8 docs/coverage.md

@@ -1,5 +1,6 @@
 #include "career/code_tables.h"
 
+#include <algorithm>
 #include <climits>
 #include <iterator>
 
@@ -70,12 +71,12 @@ bool Matches(int rowValue, int value) {
 }  // namespace
 
 BoatInfo LookUpBoat(int subType, int subVersion) {
-    for (const BoatRow& row : kBoatTable) {
-        if (Matches(row.subType, subType) && Matches(row.subVersion, subVersion)) {
-            return row.info;
-        }
-    }
-    return kBoatTable[std::size(kBoatTable) - 1].info;
+    // The last row holds for every code, so the search always ends on a row.
+    const auto* row =
+        std::find_if(std::begin(kBoatTable), std::end(kBoatTable) - 1, [&](const BoatRow& r) {
+            return Matches(r.subType, subType) && Matches(r.subVersion, subVersion);
+        });
+    return row->info;
 }
 
 bool IsStavanger(int endLocation, int endYear, int endMonth) {
@@ -87,12 +88,9 @@ BaseInfo LookUpBase(int endLocation, int endYear, int endMonth) {
     if (IsStavanger(endLocation, endYear, endMonth)) {
         return kStavanger;
     }
-    for (const BaseRow& row : kBaseTable) {
-        if (Matches(row.code, endLocation)) {
-            return row.info;
-        }
-    }
-    return kBaseTable[std::size(kBaseTable) - 1].info;
+    const auto* row = std::find_if(std::begin(kBaseTable), std::end(kBaseTable) - 1,
+                                   [&](const BaseRow& r) { return Matches(r.code, endLocation); });
+    return row->info;
 }
 
 std::string_view MonthName(int month) {

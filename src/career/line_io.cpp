@@ -149,16 +149,13 @@ void LineWriter::PutEdited(std::string_view text, const LineView& original) {
 }
 
 void LineWriter::PutRun(std::string_view run) {
-    if (run.empty()) {
-        return;
-    }
     if (fileEnd_.empty()) {
         if (const auto nl = run.find('\n'); nl != std::string_view::npos) {
             NoteEnd(nl > 0 && run[nl - 1] == '\r' ? kCrLf : kLf);
         }
     }
     pending_.append(run);
-    lastLineOpen_ = run.back() != '\n';
+    lastLineOpen_ = !run.empty() && run.back() != '\n';
     if (pending_.size() >= kFlushSize) {
         Finish();
     }

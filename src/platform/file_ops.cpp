@@ -122,6 +122,12 @@ class SystemOps final : public FileOps {
         return std::make_unique<WinOutput>(h);
     }
     bool Replace(const fs::path& from, const fs::path& to) override {
+        // A read-only file stays, whichever layer carries out the move.
+        const DWORD attributes = GetFileAttributesW(Extended(to).c_str());
+        if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+            SetLastError(ERROR_ACCESS_DENIED);
+            return false;
+        }
         return MoveFileExW(Extended(from).c_str(), Extended(to).c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }

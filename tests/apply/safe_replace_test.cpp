@@ -54,8 +54,8 @@ class SafeReplace : public ::testing::Test {
 
 TEST_F(SafeReplace, ChangesOnlyTheValueAndKeepsEveryOtherByte) {
     const std::string before = Crlf(
-        "; comment\n[INIT]\nPatrols=2\n[PATROL 001]\nPatrolArea=AB12\n[PATROL 002]\n"
-        "PatrolArea=NULL\nOther=\tx \n");
+        "; comment [a]\n[INIT]\nPatrols=2\n[PATROL 001]\nPatrolArea=AB12\n[PATROL 002]\n"
+        "PatrolArea=NULL\nOther=\tx [y] \n");
     WriteFile(File(), before);
     EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Committed);
     std::string after = before;
