@@ -68,12 +68,16 @@ void SetWriteTime(const fs::path& file, std::int64_t seconds) {
     fs::last_write_time(file, std::chrono::file_clock::from_sys(when));
 }
 
-// The real file system, with the reads of one file failing.
+// The real file system, with the reads of one file failing, or its opening.
 class FailingReads final : public FileOps {
   public:
     std::string failName;
+    std::string failOpenName;
 
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
+        if (path.filename() == failOpenName) {
+            return nullptr;
+        }
         auto file = real_.OpenRead(path);
         if (file && path.filename() == failName) {
             return std::make_unique<Broken>();
@@ -528,6 +532,25 @@ TEST_F(Loader, LineEndsAndLongLines) {
         EXPECT_EQ(dlg.m_fHullIntegrity, 87.5f) << career;
     }
     EXPECT_TRUE(controls.Messages().empty());
+}
+
+TEST_F(Loader, WhatCannotBeOpenedIsMissing) {
+    // A folder where the next-patrol file should be is no file.
+    WriteCareer("folder");
+    fs::remove(CareerDir("folder") / "patrols_0.cfg");
+    fs::create_directories(CareerDir("folder") / "patrols_0.cfg");
+    // A save that cannot be opened still puts the boat at sea, with no area of its own.
+    WriteCareer("locked-save");
+    WriteSave("locked-save", "locked.psc", "PatrolArea=CA53\n");
+    Start();
+    Select("folder");
+    EXPECT_EQ(controls.Messages().back(), kNoNextPatrolFile);
+    EXPECT_FALSE(dlg.CareerLoaded());
+    files.failOpenName = "locked.psc";
+    Select("locked-save");
+    EXPECT_TRUE(dlg.CareerLoaded());
+    EXPECT_EQ(dlg.m_strSeaStatus, "At Sea");
+    EXPECT_EQ(dlg.m_strSaveArea, "");
 }
 
 TEST_F(Loader, FailedLoadLeavesNoCareer) {
