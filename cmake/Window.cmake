@@ -22,7 +22,7 @@ endif()
 
 add_library(kelmar_window STATIC ${KP_WINDOW_SOURCES})
 set_target_properties(kelmar_window PROPERTIES AUTOMOC ON AUTORCC ON)
-target_link_libraries(kelmar_window PUBLIC kelmar_core Qt6::Widgets)
+target_link_libraries(kelmar_window PUBLIC kelmar_app Qt6::Widgets)
 target_compile_options(kelmar_window PRIVATE ${KP_WARNINGS})
 
 add_executable(KelmarPatrol WIN32 src/app/main.cpp)

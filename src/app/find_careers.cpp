@@ -3,12 +3,13 @@
 #include <ctime>
 
 #include "career/file_names.h"
+#include "grid/base_choice.h"
 
 namespace kp {
 
 int FindCareers(CKelmarPatrol2Dlg& dlg, FileOps& ops, const std::filesystem::path& cfgFolder) {
     dlg.m_strGrid.clear();
-    dlg.m_nDaysInPort = 31;
+    dlg.m_nDaysInPort = kDaysAtLandBase;
     dlg.m_nTankerChoice = TankerChoice::kLandBase;
     dlg.m_szCfgPath = Utf8FromPath(cfgFolder);
 

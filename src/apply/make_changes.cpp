@@ -1,26 +1,21 @@
-// "Make Changes": the user's entries checked, then the career's files (or the
-// newest save of a patrol at sea) rewritten in a fixed order.
-#include <string>
+#include "apply/make_changes.h"
+
 #include <vector>
 
 #include "apply/grid_entry.h"
 #include "apply/radar_code.h"
-#include "apply/return_date.h"
 #include "apply/writers.h"
-#include "career/career_files.h"
-#include "career/file_names.h"
-#include "ui/patrol_dialog.h"
+#include "career/codes.h"
+#include "grid/base_choice.h"
 
 namespace kp {
 namespace {
 
-const std::string kChooseCareer = "Please choose a career.";
-const std::string kBadGrid = "Enter a proper patrol grid, eg ES32.";
-const std::string kBadDays = "Days in base must lie between 1 and 40.";
+constexpr std::string_view kBadGrid = "Enter a proper patrol grid, eg ES32.";
+constexpr std::string_view kBadDays = "Days in base must lie between 1 and 40.";
 
 constexpr int kMinDaysInPort = 1;
 constexpr int kMaxDaysInPort = 40;
-constexpr int kDaysAtTanker = 1;
 
 const std::string kSaveQuestion =
     "Must not change valid Patrol Area when at sea!\nChange it anyway?";
@@ -30,82 +25,75 @@ bool EndsCommand(WriteOutcome outcome) {
     return outcome == WriteOutcome::CannotOpen || outcome == WriteOutcome::CannotCreateTemp;
 }
 
+ChangeEnd RewriteSave(FileOps& ops, const ChangeRequest& request, const ChangeDialogue& dialogue) {
+    const auto confirm = [&dialogue] { return dialogue.ask(kSaveQuestion); };
+    const Writer save =
+        RewriteSavePatrolArea(ops, request.save, request.saveStem, request.grid, confirm);
+    const WriteOutcome outcome = RewriteThroughTempFile(ops, save, dialogue.show);
+    if (outcome == WriteOutcome::Cancelled) {
+        return ChangeEnd::StayOpen;
+    }
+    if (outcome == WriteOutcome::CannotOpen) {
+        dialogue.show(save.messages.failed);
+    }
+    return ChangeEnd::Close;
+}
+
 }  // namespace
 
-void CKelmarPatrol2Dlg::OnOK() {
-    UpdateData(true);
-    if (m_strGrid.empty() || !careerLoaded_) {
-        Message(kChooseCareer);
-        return;
+std::string_view CheckEntries(std::string& grid, int daysInPort) {
+    if (!NormalizeGridEntry(grid)) {
+        return kBadGrid;
     }
-    m_strGrid = UpperAscii(m_strGrid);
-    if (m_strGrid == m_strOriginalArea) {
-        EndDialogOk();
-        return;
+    if (daysInPort < kMinDaysInPort || daysInPort > kMaxDaysInPort) {
+        return kBadDays;
     }
-    if (!NormalizeGridEntry(m_strGrid)) {
-        Message(kBadGrid);
-        return;
-    }
-    if (m_nDaysInPort < kMinDaysInPort || m_nDaysInPort > kMaxDaysInPort) {
-        Message(kBadDays);
-        return;
-    }
-    DropLeadingZero(m_strGrid);
+    DropLeadingZero(grid);
+    return {};
+}
 
-    const auto folder = CareerFolder(files_, m_szCfgPath, m_strCareer);
-    const bool atSea = m_nSeaStatus == SeaStatus::kAtSea;
-    const bool tankerAtBase = m_nTankerChoice != TankerChoice::kLandBase &&
-                              m_nSeaStatus == SeaStatus::kAtBase && m_nDaysInPort == kDaysAtTanker;
-
-    WorkingDate date{m_nEndDay, m_nEndMonth, m_nEndYear};
-    const int radarCode = RadarUpgradeCode(m_nBoatClass, date.year, date.month);
-    m_fHullIntegrity = loadedHullIntegrity_;
-
-    const ShowMessage show = [this](const std::string& text) { Message(text); };
-    if (atSea) {
-        const auto confirm = [this] {
-            return Message(kSaveQuestion, MessageButtons::OkCancel) == MessageAnswer::Ok;
-        };
-        const Writer save = RewriteSavePatrolArea(files_, PathFromUtf8(m_strSavePath),
-                                                  PathFromUtf8(m_strSaveStem), m_strGrid, confirm);
-        const WriteOutcome outcome = RewriteThroughTempFile(files_, save, show);
-        if (outcome == WriteOutcome::Cancelled) {
-            return;
-        }
-        if (outcome == WriteOutcome::CannotOpen) {
-            show(save.messages.failed);
-        }
-        EndDialogOk();
-        return;
+ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeRequest& request,
+                          const ChangeDialogue& dialogue) {
+    ChangeResult result{ChangeEnd::StayOpen, request.hullIntegrity};
+    if (request.seaStatus == SeaStatus::kAtSea) {
+        result.end = RewriteSave(ops, request, dialogue);
+        return result;
     }
+
+    const bool tankerAtBase = request.tankerChoice != TankerChoice::kLandBase &&
+                              request.seaStatus == SeaStatus::kAtBase &&
+                              request.daysInPort == kDaysAtTanker;
+    WorkingDate date = request.lastPatrolEnd;
+    const int radarCode = RadarUpgradeCode(request.boatClass, date.year, date.month);
 
     // In the order they run; every file must be there before the first is touched.
     std::vector<Writer> writers;
     if (tankerAtBase) {
-        writers.push_back(RewritePatrolHistory(files_, folder, m_strGrid, date, m_fHullIntegrity));
+        writers.push_back(RewritePatrolHistory(ops, request.careerFolder, request.grid, date,
+                                               result.hullIntegrity));
     }
-    if (m_bAutoRadarUpdate == 1) {
-        writers.push_back(UpgradeRadarDetectors(files_, folder, radarCode));
+    if (request.autoRadarUpdate) {
+        writers.push_back(UpgradeRadarDetectors(ops, request.careerFolder, radarCode));
     }
-    writers.push_back(
-        RewriteNextPatrol(files_, folder, m_strGrid, date, m_fHullIntegrity,
-                          MediterraneanRuleHolds(m_bEnteredMed, m_nStartYear, m_nStartMonth)));
+    writers.push_back(RewriteNextPatrol(
+        ops, request.careerFolder, request.grid, date, result.hullIntegrity,
+        MediterraneanRuleHolds(request.enteredMed, request.startYear, request.startMonth)));
     for (const Writer& writer : writers) {
-        if (!CanOpenForReading(files_, writer.file)) {
-            Message(writer.messages.missingFile);
-            return;
+        if (!CanOpenForReading(ops, writer.file)) {
+            dialogue.show(writer.messages.missingFile);
+            return result;
         }
     }
     if (tankerAtBase) {
-        ShiftReturnDate(date, m_nDaysInPort, random_);
+        ShiftReturnDate(date, request.daysInPort, random);
     }
     for (const Writer& writer : writers) {
-        if (EndsCommand(RewriteThroughTempFile(files_, writer, show))) {
-            return;
+        if (EndsCommand(RewriteThroughTempFile(ops, writer, dialogue.show))) {
+            return result;
         }
     }
-    EndDialogOk();
+    result.end = ChangeEnd::Close;
+    return result;
 }
 
 }  // namespace kp

@@ -59,6 +59,9 @@ constexpr BaseRow kBaseTable[] = {
     {kAny, {"Unknown", Theater::kNorway}},
 };
 
+// By SeaStatus code.
+constexpr std::string_view kSeaStatusTexts[] = {"At Home Base", "At Base", "At Sea"};
+
 constexpr std::string_view kMonthNames[] = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December",
@@ -98,6 +101,10 @@ std::string_view MonthName(int month) {
         return "Unknown";
     }
     return kMonthNames[month - 1];
+}
+
+std::string_view SeaStatusText(int seaStatus) {
+    return kSeaStatusTexts[seaStatus];
 }
 
 }  // namespace kp

@@ -21,6 +21,8 @@ BaseInfo LookUpBase(int endLocation, int endYear, int endMonth);
 // True when base 760 is Stavanger (late 1944 on) rather than La Rochelle.
 bool IsStavanger(int endLocation, int endYear, int endMonth);
 std::string_view MonthName(int month);
+// "At Home Base", "At Base" or "At Sea", by SeaStatus code.
+std::string_view SeaStatusText(int seaStatus);
 
 inline constexpr std::string_view kTypeXXIIIName = "Type XXIII";
 

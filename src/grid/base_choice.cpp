@@ -1,14 +1,11 @@
-// The four base buttons: a land base, or one of three ocean tankers, each
-// open only within its window of start dates.
-#include <string>
+#include "grid/base_choice.h"
 
-#include "ui/patrol_dialog.h"
+#include "career/codes.h"
 
 namespace kp {
 namespace {
 
-const std::string kChooseCareer = "Please choose a career.";
-const std::string kNoTankerAtHome = "Cannot be a U-tanker at Home Base!";
+constexpr std::string_view kNoTankerAtHome = "Cannot be a U-tanker at Home Base!";
 
 struct YearMonth {
     int year;
@@ -21,7 +18,7 @@ struct TankerWindow {
     YearMonth firstIn;  // refused in this year before this month
     int lastYear;       // refused after this year
     YearMonth lastIn;   // refused in this year after this month
-    const char* refusal;
+    std::string_view refusal;
 
     bool Accepts(int year, int month) const {
         return year >= firstYear && !(year == firstIn.year && month < firstIn.month) &&
@@ -50,55 +47,21 @@ const TankerWindow kTankerWindows[] = {
      "You cannot use an Ocean Tanker here\n (Sept 1942 - March 1944 only)."},
 };
 
-constexpr int kDaysAtLandBase = 31;
-constexpr int kDaysAtTanker = 1;
-
 }  // namespace
 
-void CKelmarPatrol2Dlg::OnLandBase() {
-    if (m_strGrid.empty() || !careerLoaded_) {
-        Message(kChooseCareer);
-        return;
+BaseDecision ChooseBase(int tankerChoice, int seaStatus, int startYear, int startMonth) {
+    const BaseDecision landBase{TankerChoice::kLandBase, kDaysAtLandBase, {}};
+    if (tankerChoice == TankerChoice::kLandBase) {
+        return landBase;
     }
-    m_nDaysInPort = kDaysAtLandBase;
-    m_nTankerChoice = TankerChoice::kLandBase;
-    GeneratePatrolGrid();
-    m_strGrid = m_strPatrolArea;
-    UpdateData(false);
-}
-
-void CKelmarPatrol2Dlg::OnTanker(int choice) {
-    if (m_strGrid.empty() || !careerLoaded_) {
-        Message(kChooseCareer);
-        return;
+    if (seaStatus == SeaStatus::kAtHomeBase) {
+        return {landBase.tankerChoice, landBase.daysInPort, kNoTankerAtHome};
     }
-    const TankerWindow& window = kTankerWindows[choice - TankerChoice::kNorth];
-    const auto refuse = [this](const std::string& why) {
-        m_nDaysInPort = kDaysAtLandBase;
-        m_nTankerChoice = TankerChoice::kLandBase;
-        Message(why);
-    };
-    if (m_nSeaStatus == SeaStatus::kAtHomeBase) {
-        refuse(kNoTankerAtHome);
-    } else if (!window.Accepts(m_nStartYear, m_nStartMonth)) {
-        refuse(window.refusal);
-    } else {
-        m_nDaysInPort = kDaysAtTanker;
-        m_nTankerChoice = choice;
-        GeneratePatrolGrid();
-        m_strGrid = m_strPatrolArea;
+    const TankerWindow& window = kTankerWindows[tankerChoice - TankerChoice::kNorth];
+    if (!window.Accepts(startYear, startMonth)) {
+        return {landBase.tankerChoice, landBase.daysInPort, window.refusal};
     }
-    UpdateData(false);
-}
-
-void CKelmarPatrol2Dlg::OnTankerNorth() {
-    OnTanker(TankerChoice::kNorth);
-}
-void CKelmarPatrol2Dlg::OnTankerMid() {
-    OnTanker(TankerChoice::kMid);
-}
-void CKelmarPatrol2Dlg::OnTankerSouth() {
-    OnTanker(TankerChoice::kSouth);
+    return {tankerChoice, kDaysAtTanker, {}};
 }
 
 }  // namespace kp

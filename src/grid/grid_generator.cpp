@@ -1,12 +1,13 @@
 // Drawing a patrol grid: a decision table picks the list for the boat's
 // theatre, tanker, class and start year, and two draws pick an entry.
+#include "grid/grid_generator.h"
+
 #include <climits>
 #include <initializer_list>
 #include <iterator>
 
-#include "grid/grid_generator.h"
+#include "career/codes.h"
 #include "grid/grid_tables.h"
-#include "ui/patrol_dialog.h"
 
 namespace kp {
 namespace {
@@ -102,9 +103,6 @@ const SelectionRow kSelection[] = {
 };
 // clang-format on
 
-constexpr std::string_view kNullArea = "NULL";
-constexpr std::string_view kAtBaseArea = "----";
-
 }  // namespace
 
 const int* SelectGridList(int theater, int tanker, int boatClass, int year) {
@@ -116,37 +114,37 @@ const int* SelectGridList(int theater, int tanker, int boatClass, int year) {
     return nullptr;
 }
 
-int CKelmarPatrol2Dlg::GeneratePatrolGrid() {
-    if (m_nBoatClass == BoatClass::kTypeXXI) {
-        random_.NextScaled(2);
-        const int toss = random_.NextScaled(2);
-        m_nBoatClass =
-            (toss == 1 || m_nStartYear == 1945) ? BoatClass::kTypeIX : BoatClass::kTypeVII;
+int ClassForDraw(int boatClass, int startYear, RandomSource& random) {
+    if (boatClass != BoatClass::kTypeXXI) {
+        return boatClass;
     }
-    if (const int* list = SelectGridList(m_nTheater, m_nTankerChoice, m_nBoatClass, m_nStartYear)) {
-        PickGridFromList(list);
-    }
-    if (m_strPatrolArea == kNullArea) {
-        return 0;
-    }
-    // One mark is enough: a second would push the grid past what its field holds.
-    if (m_strPatrolArea.empty() || m_strPatrolArea.back() != '*') {
-        m_strPatrolArea += '*';
-    }
-    if (m_nSeaStatus == SeaStatus::kAtBase) {
-        m_strPatrolArea = kAtBaseArea;
-    }
-    return 1;
+    random.NextScaled(2);
+    const int toss = random.NextScaled(2);
+    return (toss == 1 || startYear == 1945) ? BoatClass::kTypeIX : BoatClass::kTypeVII;
 }
 
-void CKelmarPatrol2Dlg::PickGridFromList(const int* list) {
+std::string PickGridName(const int* list, RandomSource& random) {
     const int count = GridListCount(list);
-    random_.NextScaled(count);
-    int position = random_.NextScaled(count);
+    random.NextScaled(count);
+    int position = random.NextScaled(count);
     if (position >= count || list[position] >= kPatrolGridTableSize) {
         position = 0;
     }
-    m_strPatrolArea = GridName(list[position]);
+    return std::string(GridName(list[position]));
+}
+
+std::optional<std::string> MarkDrawnGrid(std::string area, int seaStatus) {
+    if (area == kNullArea) {
+        return std::nullopt;
+    }
+    // One mark is enough: a second would push the grid past what its field holds.
+    if (area.empty() || area.back() != '*') {
+        area += '*';
+    }
+    if (seaStatus == SeaStatus::kAtBase) {
+        area = kAtBaseArea;
+    }
+    return area;
 }
 
 }  // namespace kp

@@ -1,6 +1,11 @@
 #include "ui/patrol_dialog.h"
 
 namespace kp {
+namespace {
+
+const std::string kChooseCareer = "Please choose a career.";
+
+}  // namespace
 
 CKelmarPatrol2Dlg::CKelmarPatrol2Dlg(FileOps& files, RandomSource& random)
     : files_(files), random_(random) {}
@@ -16,6 +21,10 @@ bool CKelmarPatrol2Dlg::OnInitDialog() {
 
 MessageAnswer CKelmarPatrol2Dlg::Message(const std::string& text, MessageButtons buttons) {
     return controls_->ShowMessage(text, buttons);
+}
+
+void CKelmarPatrol2Dlg::AskForCareer() {
+    Message(kChooseCareer);
 }
 
 void CKelmarPatrol2Dlg::EndDialogOk() {

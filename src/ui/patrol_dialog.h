@@ -84,7 +84,10 @@ class CKelmarPatrol2Dlg {
   private:
     MessageAnswer Message(const std::string& text, MessageButtons buttons = MessageButtons::Ok);
     void EndDialogOk();
-    void OnTanker(int choice);
+    // The base buttons' one handler, by TankerChoice.
+    void OnBase(int choice);
+    // Asks for a career first; the base buttons and "Make Changes" need one.
+    void AskForCareer();
     bool LoadCareer();
     void ForgetCareer();
 

@@ -1,0 +1,55 @@
+// "Make Changes" once the entries are accepted: the career's files, or the
+// newest save of a patrol at sea, rewritten in a fixed order.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "apply/return_date.h"
+#include "apply/safe_replace.h"
+#include "grid/random_source.h"
+#include "platform/file_ops.h"
+
+namespace kp {
+
+// Normalises the upper-cased grid entry in place and checks the days in
+// port; the refusal to show, or empty when both are accepted.
+std::string_view CheckEntries(std::string& grid, int daysInPort);
+
+struct ChangeRequest {
+    std::filesystem::path careerFolder;
+    std::string grid;  // as CheckEntries left it
+    int daysInPort;
+    int tankerChoice;
+    int seaStatus;
+    int boatClass;
+    WorkingDate lastPatrolEnd;
+    float hullIntegrity;  // as loaded
+    bool autoRadarUpdate;
+    int enteredMed;
+    int startYear;
+    int startMonth;
+    std::filesystem::path save;  // at sea: the newest save, and its path without ".psc"
+    std::filesystem::path saveStem;
+};
+
+// How the command speaks to the user while it runs: messages in the order
+// they arise, and the one question, answered true to go on.
+struct ChangeDialogue {
+    ShowMessage show;
+    std::function<bool(const std::string& question)> ask;
+};
+
+enum class ChangeEnd { Close, StayOpen };
+
+struct ChangeResult {
+    ChangeEnd end;
+    float hullIntegrity;  // as the history was written
+};
+
+ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeRequest& request,
+                          const ChangeDialogue& dialogue);
+
+}  // namespace kp

@@ -1,0 +1,58 @@
+// Reading a career: the next patrol, the last patrol of the history, and the
+// newest save of a patrol at sea, as the files hold them.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/file_ops.h"
+
+namespace kp {
+
+inline constexpr std::size_t kGridLength = 4;
+
+struct NextPatrol {
+    int endLocation = -1;
+    int subType = -1;
+    int subVersion = -1;
+    std::string patrolArea = "-1";  // whole, as the file has it
+    int startYear = -1;
+    int startMonth = -1;
+};
+
+struct LastPatrol {
+    int endYear = -1;
+    int endMonth = -1;
+    int endDay = -1;
+    float hullIntegrity = 100.0f;
+    int count = 0;  // patrols in the history, which names the folder of the one at sea
+};
+
+struct NewestSave {
+    std::filesystem::path path;
+    std::filesystem::path stem;  // the path without ".psc"
+    std::string patrolArea;      // the last one in the save, cut to a grid's length
+};
+
+enum class LoadFailure { NoNextPatrolFile, BadNextPatrolFile, NoHistoryFile, BadHistoryFile };
+
+// What was read, as far as the reading came: a failure in the next patrol
+// leaves `last` and `save` as they start.
+struct CareerRead {
+    NextPatrol next;
+    LastPatrol last;
+    std::optional<NewestSave> save;  // only a patrol at sea has one
+    std::optional<LoadFailure> failure;
+};
+
+CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder);
+
+// The message for a failed load.
+std::string_view LoadFailureText(LoadFailure failure);
+
+// "12 March 1942", with the day and the year left out where the file has none.
+std::string EndDateText(int day, int month, int year);
+
+}  // namespace kp

@@ -1,0 +1,39 @@
+// The four base buttons: the choice checked against the boat's date and
+// status, and a new grid drawn for the base that stands.
+#include "grid/base_choice.h"
+#include "ui/patrol_dialog.h"
+
+namespace kp {
+
+void CKelmarPatrol2Dlg::OnLandBase() {
+    OnBase(TankerChoice::kLandBase);
+}
+void CKelmarPatrol2Dlg::OnTankerNorth() {
+    OnBase(TankerChoice::kNorth);
+}
+void CKelmarPatrol2Dlg::OnTankerMid() {
+    OnBase(TankerChoice::kMid);
+}
+void CKelmarPatrol2Dlg::OnTankerSouth() {
+    OnBase(TankerChoice::kSouth);
+}
+
+void CKelmarPatrol2Dlg::OnBase(int choice) {
+    // A career whose next patrol has no area at all is loaded too: it gets a grid here.
+    if (!careerLoaded_) {
+        AskForCareer();
+        return;
+    }
+    const BaseDecision decision = ChooseBase(choice, m_nSeaStatus, m_nStartYear, m_nStartMonth);
+    m_nDaysInPort = decision.daysInPort;
+    m_nTankerChoice = decision.tankerChoice;
+    if (!decision.refusal.empty()) {
+        Message(std::string(decision.refusal));
+    } else {
+        GeneratePatrolGrid();
+        m_strGrid = m_strPatrolArea;
+    }
+    UpdateData(false);
+}
+
+}  // namespace kp

@@ -1,0 +1,113 @@
+// A click on the career list: the career read into the dialog state, or
+// forgotten when it cannot be read.
+#include "career/career_files.h"
+#include "career/career_loader.h"
+#include "career/code_tables.h"
+#include "career/file_names.h"
+#include "grid/base_choice.h"
+#include "grid/grid_generator.h"
+#include "ui/patrol_dialog.h"
+
+namespace kp {
+
+void CKelmarPatrol2Dlg::OnSelchangeCareerList() {
+    UpdateData(true);
+    if (!LoadCareer()) {
+        ForgetCareer();
+    }
+}
+
+void CKelmarPatrol2Dlg::ForgetCareer() {
+    // Nothing of the career that failed, nor of the one before, may reach "Make Changes".
+    careerLoaded_ = false;
+    m_strGrid.clear();
+    m_strOriginalArea.clear();
+    m_strEndDate.clear();
+    m_strBoatType.clear();
+    m_strEndLocation.clear();
+    m_strSeaStatus.clear();
+    m_nDaysInPort = kDaysAtLandBase;
+    m_nTankerChoice = TankerChoice::kLandBase;
+    UpdateData(false);
+}
+
+bool CKelmarPatrol2Dlg::LoadCareer() {
+    careerLoaded_ = false;
+    m_nTankerChoice = TankerChoice::kLandBase;
+    const CareerRead read = ReadCareer(files_, CareerFolder(files_, m_szCfgPath, m_strCareer));
+
+    m_nEndLocation = read.next.endLocation;
+    m_nSubType = read.next.subType;
+    m_nSubVersion = read.next.subVersion;
+    m_strPatrolArea = read.next.patrolArea;
+    m_nStartYear = read.next.startYear;
+    m_nStartMonth = read.next.startMonth;
+    if (read.failure == LoadFailure::NoNextPatrolFile ||
+        read.failure == LoadFailure::BadNextPatrolFile) {
+        m_nEndYear = m_nEndMonth = m_nEndDay = -1;
+        Message(std::string(LoadFailureText(*read.failure)));
+        return false;
+    }
+    m_nEndYear = read.last.endYear;
+    m_nEndMonth = read.last.endMonth;
+    m_nEndDay = read.last.endDay;
+    m_fHullIntegrity = read.last.hullIntegrity;
+    if (read.failure) {
+        Message(std::string(LoadFailureText(*read.failure)));
+        return false;
+    }
+    loadedHullIntegrity_ = m_fHullIntegrity;
+
+    m_nSeaStatus = SeaStatus::kAtHomeBase;
+    m_strSavePath.clear();
+    m_strSaveArea.clear();
+    if (read.save) {
+        m_strSavePath = Utf8FromPath(read.save->path);
+        m_strSaveStem = Utf8FromPath(read.save->stem);
+        m_nSeaStatus = SeaStatus::kAtSea;
+        m_strSaveArea = read.save->patrolArea;
+    }
+
+    const BoatInfo boat = LookUpBoat(m_nSubType, m_nSubVersion);
+    m_nBoatClass = boat.boatClass;
+    m_strBoatType = boat.type;
+
+    if (m_strPatrolArea.size() > kGridLength) {
+        m_strPatrolArea.resize(kGridLength);
+    }
+    m_strGrid = m_strPatrolArea;
+    m_strOriginalArea = m_strPatrolArea;
+    m_nPatrolCount = read.last.count;
+
+    const BaseInfo base = LookUpBase(m_nEndLocation, m_nEndYear, m_nEndMonth);
+    m_strEndLocation = base.name;
+    m_nTheater = base.theater;
+    if (IsStavanger(m_nEndLocation, m_nEndYear, m_nEndMonth) &&
+        m_nBoatClass == BoatClass::kTypeXXI) {
+        m_nBoatClass = BoatClass::kTypeXXIII;
+        m_strBoatType = kTypeXXIIIName;
+    }
+    m_strEndDate = EndDateText(m_nEndDay, m_nEndMonth, m_nEndYear);
+
+    if (m_strPatrolArea == kNullArea) {
+        if (GeneratePatrolGrid() != 0) {
+            m_strGrid = m_strPatrolArea;
+        }
+        if (m_nSeaStatus == SeaStatus::kAtHomeBase) {
+            m_nSeaStatus = SeaStatus::kAtBase;
+        } else if (m_nSeaStatus == SeaStatus::kAtSea && !m_strSaveArea.empty()) {
+            m_strGrid = m_strSaveArea;
+        }
+    }
+
+    m_nDaysInPort = kDaysAtLandBase;
+    m_strSeaStatus = SeaStatusText(m_nSeaStatus);
+    if (m_nSeaStatus == SeaStatus::kAtBase) {
+        m_strGrid = kAtBaseArea;
+    }
+    careerLoaded_ = true;
+    UpdateData(false);
+    return true;
+}
+
+}  // namespace kp
