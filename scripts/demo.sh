@@ -13,8 +13,10 @@ rm -rf "$scratch"
 mkdir -p "$scratch"
 cp -R demo/cfg "$scratch/cfg"
 # A checkout does not keep file times: make the evening save the newest one.
-touch -d '1941-02-01 08:00:00' "$scratch/cfg/careers/Prien/5/Patrol 5 morning.psc"
-touch -d '1941-02-01 20:00:00' "$scratch/cfg/careers/Prien/5/Patrol 5 evening.psc"
+# Saves carry the real-world time they were written; a time before 1970
+# never counts as the newest.
+touch -d '2026-02-01 08:00:00 UTC' "$scratch/cfg/careers/Prien/5/Patrol 5 morning.psc"
+touch -d '2026-02-01 20:00:00 UTC' "$scratch/cfg/careers/Prien/5/Patrol 5 evening.psc"
 
 echo "Demo configuration folder: $scratch/cfg"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -330,20 +330,27 @@ void Runner::Do(const std::string& command, const std::string& rest) {
 
 void Runner::Play(std::istream& script) {
     std::string line;
-    while (std::getline(script, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
+    int number = 0;
+    try {
+        while (std::getline(script, line)) {
+            ++number;
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            if (line.empty() || line[0] == '#') {
+                continue;
+            }
+            const auto blank = line.find(' ');
+            const std::string command = line.substr(0, blank);
+            const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
+            Do(command, rest);
         }
-        if (line.empty() || line[0] == '#') {
-            continue;
+        if (!answers_.empty()) {
+            throw ScriptError{"an answer left unused"};
         }
-        const auto blank = line.find(' ');
-        const std::string command = line.substr(0, blank);
-        const std::string rest = blank == std::string::npos ? "" : line.substr(blank + 1);
-        Do(command, rest);
-    }
-    if (!answers_.empty()) {
-        throw ScriptError{"an answer left unused"};
+    } catch (const ScriptError& error) {
+        // The line it arose on, or the last one for what is found at the end.
+        throw ScriptError{"line " + std::to_string(number) + ": " + error.what};
     }
 }
 

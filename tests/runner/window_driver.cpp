@@ -80,7 +80,8 @@ class WindowDriver final : public ScenarioDriver {
         auto& list = Find<QListWidget>("careerList");
         for (int row = 0; row < list.count(); ++row) {
             QListWidgetItem* item = list.item(row);
-            if (item->text() == ToQString(name)) {
+            // The window's own entry, as bytes: a name that is no UTF-8 matches only itself.
+            if (window_->ListEntry(row) == name) {
                 list.scrollToItem(item);
                 QTest::mouseClick(list.viewport(), Qt::LeftButton, Qt::NoModifier,
                                   list.visualItemRect(item).center());

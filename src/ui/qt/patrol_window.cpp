@@ -105,11 +105,12 @@ QCheckBox& PatrolWindow::Box(CheckBox box) const {
 }
 
 std::string PatrolWindow::FieldText(Field field) const {
-    return ToUtf8(Edit(field).text());
+    return fieldTexts_[Slot(field)].Back(Edit(field).text());
 }
 
 void PatrolWindow::SetFieldText(Field field, const std::string& text) {
-    const QString shown = ToQString(text);
+    fieldTexts_[Slot(field)] = ProgramText::Of(text);
+    const QString& shown = fieldTexts_[Slot(field)].shown;
     if (field == Field::Grid) {
         gridTyping_->AcceptProgramText(shown);
     }
@@ -124,7 +125,8 @@ void PatrolWindow::SetGridTypingLimit(int characters) {
 }
 
 void PatrolWindow::AppendListEntry(const std::string& text) {
-    list_->addItem(ToQString(text));
+    listTexts_.push_back(ProgramText::Of(text));
+    list_->addItem(listTexts_.back().shown);
 }
 
 int PatrolWindow::ListCount() const {
@@ -132,7 +134,7 @@ int PatrolWindow::ListCount() const {
 }
 
 std::string PatrolWindow::ListEntry(int index) const {
-    return ToUtf8(list_->item(index)->text());
+    return listTexts_[static_cast<std::size_t>(index)].Back(list_->item(index)->text());
 }
 
 int PatrolWindow::ListSelection() const {

@@ -6,8 +6,10 @@
 #include <QDialog>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "ui/dialog_controls.h"
+#include "ui/qt/utf8_text.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -52,6 +54,8 @@ class PatrolWindow final : public QDialog, public DialogControls {
 
     CKelmarPatrol2Dlg& dialog_;
     std::array<QLineEdit*, 6> fields_{};
+    std::array<ProgramText, 6> fieldTexts_{};
+    std::vector<ProgramText> listTexts_;
     std::array<QCheckBox*, 2> checkBoxes_{};
     CareerListBox* list_ = nullptr;
     QButtonGroup* bases_ = nullptr;

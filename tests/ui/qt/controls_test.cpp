@@ -172,5 +172,21 @@ TEST_F(ControlsTest, CareerNamesBeyondAsciiAreShownAndLoaded) {
     EXPECT_EQ(Text("boatTypeEdit"), "Type VIIC");
 }
 
+// A Latin-1 career name and a stray byte in a patrol area cannot be shown as
+// they are; they must come back as they went in, or the career's files are
+// not found and an untouched grid reads as changed.
+TEST_F(ControlsTest, TextThatIsNoUtf8ComesBackAsTheProgramGaveIt) {
+    const std::string latin1Name = "K\xE4lmar";
+    window_->AppendListEntry(latin1Name);
+    EXPECT_EQ(window_->ListEntry(window_->ListCount() - 1), latin1Name);
+
+    const std::string area = "\xC9S32";
+    window_->SetFieldText(Field::Grid, area);
+    EXPECT_EQ(window_->FieldText(Field::Grid), area);
+    auto& grid = Find<QLineEdit>("gridEdit");
+    TypeIntoGrid(grid, "ES32");
+    EXPECT_EQ(window_->FieldText(Field::Grid), "ES32");
+}
+
 }  // namespace
 }  // namespace kp

@@ -1,3 +1,3 @@
 [Save]
-PatrolArea=AN41
+PatrolArea=AN32
 Position=55.1,-12.4
