@@ -4,9 +4,10 @@
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#include <knownfolders.h>
-#include <shlobj.h>
 #include <windows.h>
+
+// After windows.h, which it needs; it brings the known-folder ids.
+#include <shlobj.h>
 #else
 #include <pwd.h>
 #include <unistd.h>
