@@ -30,7 +30,7 @@ constexpr std::array<std::string_view, 3> kPrefixUsersSteps = {"drive_c", "users
 constexpr std::array<std::string_view, 4> kProtonPrefixSteps = {"steamapps", "compatdata",
                                                                 kAnyFolder, "pfx"};
 // Steam's folders below the home folder: the link Steam keeps, its own data
-// folder, and the Flatpak Steam's.
+// folder, and the two the Flatpak Steam keeps its data in, by version.
 constexpr std::array<std::string_view, 4> kSteamFolders = {
     ".steam/steam", ".local/share/Steam", ".var/app/com.valvesoftware.Steam/.local/share/Steam",
     ".var/app/com.valvesoftware.Steam/data/Steam"};

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "career_fixture.h"
 #include "memory_file_ops.h"
 
@@ -37,15 +39,18 @@ TEST(CommandLine, HelpAndVersionPrintAndEnd) {
     const CommandLine help = ParseCommandLine({"--help"}, ".", kNoFolders);
     EXPECT_EQ(help.action, Action::Help);
     EXPECT_EQ(help.text.rfind("Usage: KelmarPatrol [FOLDER]\n", 0), 0u);
-    // The places searched, in the order searched.
-    const std::string places = ParseCommandLine({"--help"}, ".", {"", "/h", "/w"}).text;
+    // The places searched, in the order searched, with this system's separators.
+    const auto helpOn = [](const UserFolders& folders) {
+        std::string text = ParseCommandLine({"--help"}, ".", folders).text;
+        std::replace(text.begin(), text.end(), '\\', '/');
+        return text;
+    };
+    const std::string places = helpOn({"", "/h", "/w"});
     const auto prefix = places.find("\n  /w/drive_c/users/*/Documents/Kelmar/Data/cfg\n");
     const auto wine = places.find("\n  /h/.wine/drive_c/users/*/My Documents/Kelmar/Data/cfg\n");
     EXPECT_LT(prefix, wine);
     EXPECT_NE(wine, std::string::npos);
-    EXPECT_NE(
-        ParseCommandLine({"--help"}, ".", {"/d", "", ""}).text.find("\n  /d/Kelmar/Data/cfg\n"),
-        std::string::npos);
+    EXPECT_NE(helpOn({"/d", "", ""}).find("\n  /d/Kelmar/Data/cfg\n"), std::string::npos);
     const CommandLine version = ParseCommandLine({"x", "--version"}, ".", kNoFolders);
     EXPECT_EQ(version.action, Action::Version);
     EXPECT_EQ(version.text, "KelmarPatrol 4.0.0.0\n");
