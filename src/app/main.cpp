@@ -1,4 +1,4 @@
-// KelmarPatrol [FOLDER]: start-up in the configuration folder, then the main window.
+// KelmarPatrol [FOLDER]: start-up on the configuration folder, then the main window.
 #include <QApplication>
 #include <QStringList>
 #include <filesystem>
@@ -11,6 +11,7 @@
 #include "app/find_careers.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
+#include "platform/user_folders.h"
 #include "ui/patrol_dialog.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/patrol_window.h"
@@ -44,8 +45,9 @@ int main(int argc, char** argv) {
     // A working directory that cannot be read finds no careers either.
     std::error_code error;
     const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
-    const kp::CommandLine early =
-        kp::ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc), workingDirectory);
+    const kp::UserFolders folders = kp::SystemUserFolders();
+    const kp::CommandLine early = kp::ParseCommandLine(
+        std::vector<std::string>(argv + 1, argv + argc), workingDirectory, folders);
     if (early.action != kp::CommandLine::Action::Run) {
         return Answer(early);
     }
@@ -54,14 +56,16 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(kp::ToQString(kp::kProgramName));
     QApplication::setApplicationVersion(kp::ToQString(kp::kProgramVersion));
     QApplication::setWindowIcon(kp::ProgramIcon());
-    const kp::CommandLine line = kp::ParseCommandLine(Utf8Arguments(), workingDirectory);
+    const kp::CommandLine line = kp::ParseCommandLine(Utf8Arguments(), workingDirectory, folders);
     if (line.action != kp::CommandLine::Action::Run) {
         return Answer(line);
     }
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), line.folder)) {
+    const std::filesystem::path cfgFolder =
+        kp::ChooseConfigFolder(line, kp::SystemFileOps(), folders);
+    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), cfgFolder)) {
         kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
         return 0;
     }

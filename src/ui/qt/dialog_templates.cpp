@@ -55,6 +55,7 @@ constexpr ControlTemplate kPatrolWindowControls[] = {
 constexpr ControlTemplate kAboutBoxControls[] = {
     {"iconLabel", Icon, "", kProgramName, {11, 17, 20, 20}, false},
     {"versionLabel", Label, kAboutVersion, kAboutVersion, {40, 10, 119, 8}, false},
+    {kAboutFolderName, Label, "", "Configuration folder", {40, 26, 188, 8}, false},
     {kAboutOkName, DefaultButton, "OK", "OK", {178, 7, 50, 14}, true},
 };
 

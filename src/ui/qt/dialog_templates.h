@@ -58,6 +58,7 @@ inline constexpr std::array<std::string_view, 4> kBaseButtonNames = {
 inline constexpr std::array<std::string_view, 2> kCheckBoxNames = {"autoRadarCheck",
                                                                    "enteredMedCheck"};
 inline constexpr std::string_view kAboutOkName = "okButton";
+inline constexpr std::string_view kAboutFolderName = "folderLabel";
 
 extern const DialogTemplate kPatrolWindowTemplate;
 extern const DialogTemplate kAboutBoxTemplate;

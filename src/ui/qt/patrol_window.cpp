@@ -90,7 +90,7 @@ void PatrolWindow::AddAboutCommand() {
     auto* about = new QAction(ToQString(kAboutMenuItem), this);
     about->setObjectName(QStringLiteral("aboutAction"));
     connect(about, &QAction::triggered, this, [this] {
-        AboutBox box(this);
+        AboutBox box(dialog_.m_szCfgPath, this);
         box.exec();
     });
     OfferAboutCommand(*this, *about);

@@ -20,6 +20,8 @@ namespace {
 struct AboutSeen {
     QString caption;
     QString version;
+    QString folder;
+    QString folderTip;
     Qt::TextFormat format = Qt::AutoText;
     bool okIsDefault = false;
     QSize iconSize;
@@ -31,29 +33,48 @@ AboutSeen Look(QDialog& box) {
     const auto* version = box.findChild<QLabel*>(QStringLiteral("versionLabel"));
     seen.version = version->text();
     seen.format = version->textFormat();
+    const auto* folder = box.findChild<QLabel*>(QStringLiteral("folderLabel"));
+    seen.folder = folder->text();
+    seen.folderTip = folder->toolTip();
     seen.okIsDefault = box.findChild<QPushButton*>(QStringLiteral("okButton"))->isDefault();
     seen.iconSize = box.findChild<QLabel*>(QStringLiteral("iconLabel"))->pixmap().size();
     return seen;
 }
 
-void ExpectTheAboutBox(const AboutSeen& seen) {
+void ExpectTheAboutBox(const AboutSeen& seen, const QString& cfgPath) {
     EXPECT_EQ(seen.caption, "About KelmarPatrol");
     EXPECT_EQ(seen.version, "KelmarPatrol Version 4.0");
+    EXPECT_EQ(seen.folder, "Configuration folder: " + cfgPath);
+    EXPECT_EQ(seen.folderTip, seen.folder);
     EXPECT_EQ(seen.format, Qt::PlainText);
     EXPECT_TRUE(seen.okIsDefault);
     EXPECT_EQ(seen.iconSize, QSize(32, 32));
 }
 
-TEST(AboutBoxTest, ShowsTheIconTheVersionAndADefaultOk) {
-    AboutBox box;
-    ExpectTheAboutBox(Look(box));
+TEST(AboutBoxTest, ShowsTheIconTheVersionTheFolderAndADefaultOk) {
+    AboutBox box("/home/k\xC3\xA4pt'n/cfg");
+    ExpectTheAboutBox(Look(box), QString::fromUtf8("/home/k\xC3\xA4pt'n/cfg"));
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSize(8);
     EXPECT_EQ(box.size(), DialogUnits(font).ToPixels(235, 55));
 }
 
+// A folder deep inside a compatibility layer is longer than the box is wide.
+TEST(AboutBoxTest, ALongFolderIsShortenedInTheMiddleAndWholeInTheTip) {
+    const QString cfg = QStringLiteral(
+        "/home/player/.var/app/com.valvesoftware.Steam/.local/share/Steam/steamapps/compatdata/"
+        "1234567/pfx/drive_c/users/steamuser/Documents/Kelmar/Data/cfg");
+    AboutBox box(cfg.toStdString());
+    const auto* folder = box.findChild<QLabel*>(QStringLiteral("folderLabel"));
+    EXPECT_LE(folder->fontMetrics().horizontalAdvance(folder->text()), folder->width());
+    EXPECT_TRUE(folder->text().startsWith(QStringLiteral("Configuration folder: /home")));
+    EXPECT_TRUE(folder->text().endsWith(QStringLiteral("Data/cfg")));
+    EXPECT_EQ(folder->toolTip(), "Configuration folder: " + cfg);
+    EXPECT_LE(folder->geometry().right(), box.width());
+}
+
 TEST(AboutBoxTest, OkClosesIt) {
-    AboutBox box;
+    AboutBox box("/cfg");
     box.show();
     QTest::mouseClick(box.findChild<QPushButton*>(QStringLiteral("okButton")), Qt::LeftButton);
     EXPECT_EQ(box.result(), QDialog::Accepted);
@@ -89,7 +110,7 @@ TEST_F(AboutCommandTest, TheContextMenuOffersTheAboutItem) {
     EXPECT_EQ(actions.front()->shortcut(), QKeySequence(Qt::Key_F1));
     const auto seen = OpenWith([&] { actions.front()->trigger(); });
     ASSERT_TRUE(seen.has_value());
-    ExpectTheAboutBox(*seen);
+    ExpectTheAboutBox(*seen, QString::fromStdString(dialog_.m_szCfgPath));
 }
 
 TEST_F(AboutCommandTest, F1OpensTheAboutBoxAndLeavesTheWindowAsItWas) {
@@ -97,7 +118,7 @@ TEST_F(AboutCommandTest, F1OpensTheAboutBoxAndLeavesTheWindowAsItWas) {
     const QString grid = Text("gridEdit");
     const auto seen = OpenWith([&] { PressKey(Qt::Key_F1); });
     ASSERT_TRUE(seen.has_value());
-    ExpectTheAboutBox(*seen);
+    ExpectTheAboutBox(*seen, QString::fromStdString(dialog_.m_szCfgPath));
     EXPECT_EQ(Text("gridEdit"), grid);
     EXPECT_EQ(window_->ListSelection(), 2);
     EXPECT_FALSE(finished_.has_value());
