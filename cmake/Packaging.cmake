@@ -1,6 +1,23 @@
 # Installation for a Linux desktop and the .deb package: the program, its
 # desktop entry (a folder opened with it or dropped on it is passed), the
 # icon at several sizes and the AppStream metadata, under one desktop id.
+# On Windows: one zip with the program, the README and the licence.
+set(CPACK_PACKAGE_NAME kelmarpatrol)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_VENDOR "The KelmarPatrol developers")
+
+if(WIN32)
+  # The player drops the program into the configuration folder: no folders.
+  install(TARGETS KelmarPatrol RUNTIME DESTINATION .)
+  install(FILES README.md LICENSE DESTINATION .)
+  set(CPACK_GENERATOR ZIP)
+  set(CPACK_PACKAGE_FILE_NAME KelmarPatrol-${PROJECT_VERSION}-win64)
+  set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+  set(CPACK_STRIP_FILES ON)
+  include(CPack)
+  return()
+endif()
+
 include(GNUInstallDirs)
 
 set(KP_DESKTOP_ID io.github.kelmarpatrol.KelmarPatrol)
@@ -23,9 +40,6 @@ foreach(size 16 32 48 64 128 256)
 endforeach()
 
 set(CPACK_GENERATOR DEB)
-set(CPACK_PACKAGE_NAME kelmarpatrol)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_VENDOR "The KelmarPatrol developers")
 set(CPACK_PACKAGE_CONTACT "The KelmarPatrol developers <kelmarpatrol@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the careers of a submarine simulation")
 set(CPACK_PACKAGE_DESCRIPTION

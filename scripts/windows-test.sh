@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, cross-builds the core, its unit tests and the
+# Installs what is missing, cross-builds the program, its unit tests and the
 # scenario runner for 64-bit Windows with MinGW-w64, and runs every test under
-# Wine, with Windows' own file operations.
+# Wine, with Windows' own file operations and the native window on a virtual
+# display.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-# googletest: its sources, built for Windows along with the tests.
-bash scripts/install-deps.sh g++-mingw-w64-x86-64 wine wine64 googletest
+# googletest: its sources, built for Windows along with the tests. Xvfb and
+# xauth give Wine a display; fonts-wine the dialogs' "MS Sans Serif".
+bash scripts/install-deps.sh g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 \
+  googletest xvfb xauth fonts-wine
 
 # A Wine prefix of our own inside the build folder; quiet, and without the
 # .NET and browser installers a new prefix would otherwise offer. The mingw
@@ -18,16 +21,18 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 cmake --preset mingw
 cmake --build --preset mingw
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "Setting up the Wine prefix $WINEPREFIX"
-  timeout 300 wineboot --init >/dev/null 2>&1 || {
-    echo "wineboot could not set up $WINEPREFIX" >&2
-    exit 1
-  }
-fi
+bash scripts/wine-prefix.sh
 
 status=0
-ctest --preset mingw || status=$?
-# Let the prefix's wine server finish before the folder is used again.
-wineserver --wait || true
+# The display lives as long as the tests. One wine server serves them all
+# (each program then starts in a fraction of a second) and ends inside the
+# display's lifetime, or it would outlive it. Wine's desktop process, which
+# the first program starts, stays with the server and keeps the output it
+# inherited open: started here on /dev/null, or a test that captures its
+# program's output would wait for the end of that output forever.
+xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+  wineserver --persistent </dev/null >/dev/null 2>&1
+  wine build/mingw/KelmarPatrol.exe --version </dev/null >/dev/null 2>&1
+  ctest --preset mingw; status=$?
+  wineserver --kill; wineserver --wait; exit $status' || status=$?
 exit "$status"

@@ -15,6 +15,9 @@
 #ifdef KP_WITH_WINDOW
 #include "window_driver.h"
 #endif
+#ifdef KP_WITH_WIN32_WINDOW
+#include "win32_driver.h"
+#endif
 
 int main(int argc, char** argv) {
     bool window = false;
@@ -39,8 +42,10 @@ int main(int argc, char** argv) {
 #endif
     std::unique_ptr<kp::ScenarioDriver> driver;
     if (window) {
-#ifdef KP_WITH_WINDOW
+#if defined(KP_WITH_WINDOW)
         driver = kp::MakeWindowDriver(argc, argv);
+#elif defined(KP_WITH_WIN32_WINDOW)
+        driver = kp::MakeWin32Driver();
 #else
         std::cout << "script error: this build has no window\n";
         return 2;

@@ -1,0 +1,51 @@
+# The native Windows window: the main dialog and the About box from dialog
+# templates, on the dialog model, and the one self-contained KelmarPatrol.exe.
+# The Qt window takes its place where it is built.
+if(NOT WIN32 OR KP_WITH_GUI)
+  return()
+endif()
+enable_language(RC)
+
+# What the window runs on: the dialog model, start-up and the command line.
+set(KP_WIN32_MODEL_LIBRARIES kelmar_core)
+
+add_library(kelmar_win32 STATIC
+  src/ui/win32/wide_text.cpp
+  src/ui/win32/message_box.cpp
+  src/ui/win32/about_box.cpp
+  src/ui/win32/patrol_window.cpp
+  src/ui/win32/program_output.cpp
+)
+target_compile_definitions(kelmar_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_link_libraries(kelmar_win32 PUBLIC ${KP_WIN32_MODEL_LIBRARIES} comctl32)
+target_compile_options(kelmar_win32 PRIVATE ${KP_WARNINGS})
+
+# Templates 102 and 100, icon 128, string 101 and the manifest: every program
+# that opens the window carries them.
+add_library(kelmar_win32_resources OBJECT res/win32/kelmar_patrol.rc)
+target_include_directories(kelmar_win32_resources PRIVATE src res/win32)
+set_property(SOURCE res/win32/kelmar_patrol.rc APPEND PROPERTY OBJECT_DEPENDS
+  ${CMAKE_CURRENT_SOURCE_DIR}/res/win32/kelmar_patrol.ico
+  ${CMAKE_CURRENT_SOURCE_DIR}/res/win32/KelmarPatrol.manifest
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/win32/resource_ids.h)
+
+configure_file(res/win32/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/version.rc @ONLY)
+add_executable(KelmarPatrol WIN32 src/app/main_win32.cpp ${CMAKE_CURRENT_BINARY_DIR}/version.rc)
+target_link_libraries(KelmarPatrol PRIVATE kelmar_win32 kelmar_win32_resources)
+target_compile_options(KelmarPatrol PRIVATE ${KP_WARNINGS} -municode)
+# wWinMain; optimised builds are stripped, the file a player gets.
+target_link_options(KelmarPatrol PRIVATE -municode $<$<NOT:$<CONFIG:Debug>>:-s>)
+
+# Start-up to the window shown, against a minimal dialog program: timed by
+# scripts/windows-bench.sh under Wine.
+if(KP_WITH_BENCH)
+  add_executable(startup-window-win32 WIN32 bench/win32/startup_window.cpp)
+  target_link_libraries(startup-window-win32 PRIVATE kelmar_win32 kelmar_win32_resources)
+  target_compile_options(startup-window-win32 PRIVATE ${KP_WARNINGS})
+  add_executable(startup-minimal-win32 WIN32 bench/win32/startup_minimal.cpp
+    bench/win32/minimal.rc)
+  target_compile_definitions(startup-minimal-win32 PRIVATE UNICODE _UNICODE)
+  target_compile_options(startup-minimal-win32 PRIVATE ${KP_WARNINGS})
+endif()
+
+include(cmake/Packaging.cmake)

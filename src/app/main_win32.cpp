@@ -1,0 +1,62 @@
+// KelmarPatrol.exe [FOLDER]: start-up in the configuration folder, then the
+// main window, natively on Windows.
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/find_careers.h"
+#include "grid/random_source.h"
+#include "platform/file_ops.h"
+#include "ui/patrol_dialog.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/patrol_window.h"
+#include "ui/win32/program_output.h"
+#include "ui/win32/wide_text.h"
+
+namespace {
+
+// The arguments as the system spelled them, in UTF-16, so a folder's name
+// beyond the code page arrives whole; without the program's own name.
+std::vector<std::string> Utf8Arguments() {
+    int count = 0;
+    wchar_t** all = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> args;
+    for (int i = 1; all != nullptr && i < count; ++i) {
+        args.push_back(kp::Utf8(all[i]));
+    }
+    LocalFree(all);
+    return args;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // A working directory that cannot be read finds no careers either.
+    std::error_code error;
+    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
+    const kp::CommandLine line = kp::ParseCommandLine(Utf8Arguments(), workingDirectory);
+    if (line.action == kp::CommandLine::Action::Error) {
+        kp::TellUser(line.text, kp::OutputStream::Error);
+        return kp::kUsageErrorStatus;
+    }
+    if (line.action != kp::CommandLine::Action::Run) {
+        kp::TellUser(line.text, kp::OutputStream::Out);
+        return 0;
+    }
+
+    kp::RandomSource random;
+    kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
+    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), line.folder)) {
+        kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
+        return 0;
+    }
+    kp::PatrolWindow window(dialog);
+    window.Run();
+    return 0;
+}

@@ -1,0 +1,246 @@
+#include "ui/win32/patrol_window.h"
+
+#include <commctrl.h>
+
+#include <cstddef>
+
+#include "ui/patrol_dialog.h"
+#include "ui/win32/about_box.h"
+#include "ui/win32/control_ids.h"
+#include "ui/win32/message_box.h"
+#include "ui/win32/resource_ids.h"
+#include "ui/win32/wide_text.h"
+
+namespace kp {
+namespace {
+
+// The message map's control notifications, in its order; the two push
+// buttons' commands come last, as the dialog's own map adds them. Enter
+// arrives as IDOK (the default button), Esc and the close box as IDCANCEL.
+struct Notification {
+    int id;
+    int code;
+    void (CKelmarPatrol2Dlg::*handler)();
+};
+constexpr Notification kNotifications[] = {
+    {IDC_CAREER_LIST, LBN_SELCHANGE, &CKelmarPatrol2Dlg::OnSelchangeCareerList},
+    {IDC_TANKER_NORTH, BN_CLICKED, &CKelmarPatrol2Dlg::OnTankerNorth},
+    {IDC_LAND_BASE, BN_CLICKED, &CKelmarPatrol2Dlg::OnLandBase},
+    {IDC_TANKER_MID, BN_CLICKED, &CKelmarPatrol2Dlg::OnTankerMid},
+    {IDC_TANKER_SOUTH, BN_CLICKED, &CKelmarPatrol2Dlg::OnTankerSouth},
+    {IDC_AUTO_RADAR, BN_CLICKED, &CKelmarPatrol2Dlg::OnAutoRadarUpdate},
+    {IDC_ENTERED_MED, BN_CLICKED, &CKelmarPatrol2Dlg::OnEnteredMed},
+    {IDOK, BN_CLICKED, &CKelmarPatrol2Dlg::OnOK},
+    {IDCANCEL, BN_CLICKED, &CKelmarPatrol2Dlg::OnCancel},
+};
+
+// The low four bits of a system command are the system's own.
+constexpr WPARAM kCommandMask = 0xFFF0;
+
+std::size_t Slot(auto value) {
+    return static_cast<std::size_t>(value);
+}
+
+std::wstring WindowText(HWND control) {
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+}  // namespace
+
+PatrolWindow::PatrolWindow(CKelmarPatrol2Dlg& dialog)
+    : dialog_(dialog),
+      icon_(LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME))) {}
+
+DialogResult PatrolWindow::Run() {
+    const INITCOMMONCONTROLSEX classes = {sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&classes);
+    const INT_PTR result =
+        DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_KELMARPATROL), nullptr,
+                        DialogProc, reinterpret_cast<LPARAM>(this));
+    return result == IDOK ? DialogResult::Ok : DialogResult::Cancel;
+}
+
+INT_PTR CALLBACK PatrolWindow::DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        auto* self = reinterpret_cast<PatrolWindow*>(lParam);
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        self->window_ = window;
+    }
+    auto* self = reinterpret_cast<PatrolWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    // The messages that come before WM_INITDIALOG get the default handling.
+    return self == nullptr ? FALSE : self->OnMessage(message, wParam, lParam);
+}
+
+INT_PTR PatrolWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+    switch (message) {
+        case WM_INITDIALOG:
+            OnInitDialog();
+            // The system puts the focus on the first tab stop, "Make Changes".
+            return TRUE;
+        case WM_SYSCOMMAND:
+            return OnSysCommand(wParam);
+        case WM_PAINT:
+            return OnPaint();
+        case WM_QUERYDRAGICON:
+            return reinterpret_cast<INT_PTR>(icon_);
+        case WM_COMMAND:
+            return OnCommand(LOWORD(wParam), HIWORD(wParam));
+        default:
+            return FALSE;
+    }
+}
+
+void PatrolWindow::OnInitDialog() {
+    dialog_.Attach(*this);
+    AddAboutItem();
+    SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    dialog_.OnInitDialog();
+}
+
+void PatrolWindow::AddAboutItem() {
+    const HMENU menu = GetSystemMenu(window_, FALSE);
+    if (menu == nullptr) {
+        return;
+    }
+    // LoadString with no buffer gives a pointer into the resource itself.
+    const wchar_t* text = nullptr;
+    const int length =
+        LoadStringW(GetModuleHandleW(nullptr), IDS_ABOUTBOX, reinterpret_cast<wchar_t*>(&text), 0);
+    if (length <= 0) {
+        return;
+    }
+    const std::wstring item(text, static_cast<std::size_t>(length));
+    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kAboutCommand), item.c_str());
+}
+
+bool PatrolWindow::OnCommand(int id, int notification) {
+    for (const Notification& entry : kNotifications) {
+        if (entry.id == id && entry.code == notification) {
+            (dialog_.*entry.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool PatrolWindow::OnSysCommand(WPARAM command) {
+    if ((command & kCommandMask) != static_cast<WPARAM>(kAboutCommand)) {
+        return false;  // move, close and the rest: the system's own handling
+    }
+    ShowAboutBox(window_);
+    return true;
+}
+
+// The minimised window shows the icon in the middle of its client area.
+bool PatrolWindow::OnPaint() {
+    if (!IsIconic(window_)) {
+        return false;
+    }
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window_, &paint);
+    SendMessageW(window_, WM_ICONERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const int cx = GetSystemMetrics(SM_CXICON);
+    const int cy = GetSystemMetrics(SM_CYICON);
+    RECT client;
+    GetClientRect(window_, &client);
+    DrawIcon(dc, (client.right - client.left - cx + 1) / 2,
+             (client.bottom - client.top - cy + 1) / 2, icon_);
+    EndPaint(window_, &paint);
+    return true;
+}
+
+HWND PatrolWindow::Control(int id) const {
+    return GetDlgItem(window_, id);
+}
+
+std::string PatrolWindow::FieldText(Field field) const {
+    return Utf8(WindowText(Control(kFieldIds[Slot(field)])));
+}
+
+// WM_SETTEXT is not held to the typing limit: text the program sets shows whole.
+void PatrolWindow::SetFieldText(Field field, const std::string& text) {
+    SetWindowTextW(Control(kFieldIds[Slot(field)]), Wide(text).c_str());
+}
+
+void PatrolWindow::SetGridTypingLimit(int characters) {
+    SendMessageW(Control(IDC_GRID), EM_LIMITTEXT, static_cast<WPARAM>(characters), 0);
+}
+
+// Inserted at the end, which the list does not sort although its style says so.
+void PatrolWindow::AppendListEntry(const std::string& text) {
+    const std::wstring entry = Wide(text);
+    SendMessageW(Control(IDC_CAREER_LIST), LB_INSERTSTRING, static_cast<WPARAM>(-1),
+                 reinterpret_cast<LPARAM>(entry.c_str()));
+}
+
+int PatrolWindow::ListCount() const {
+    return static_cast<int>(SendMessageW(Control(IDC_CAREER_LIST), LB_GETCOUNT, 0, 0));
+}
+
+std::string PatrolWindow::ListEntry(int index) const {
+    const HWND list = Control(IDC_CAREER_LIST);
+    const auto slot = static_cast<WPARAM>(index);
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, slot, 0);
+    if (length == LB_ERR) {
+        return {};
+    }
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(
+        SendMessageW(list, LB_GETTEXT, slot, reinterpret_cast<LPARAM>(text.data()))));
+    return Utf8(text);
+}
+
+int PatrolWindow::ListSelection() const {
+    const LRESULT selected = SendMessageW(Control(IDC_CAREER_LIST), LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR ? -1 : static_cast<int>(selected);
+}
+
+// LB_SETCURSEL sends no LBN_SELCHANGE: the model is not told of its own push.
+void PatrolWindow::SetListSelection(int index) {
+    SendMessageW(Control(IDC_CAREER_LIST), LB_SETCURSEL, static_cast<WPARAM>(index), 0);
+}
+
+int PatrolWindow::RadioIndex() const {
+    for (std::size_t i = 0; i < kBaseButtonIds.size(); ++i) {
+        if (IsDlgButtonChecked(window_, kBaseButtonIds[i]) == BST_CHECKED) {
+            return static_cast<int>(i);
+        }
+    }
+    return -1;
+}
+
+void PatrolWindow::SetRadioIndex(int index) {
+    for (std::size_t i = 0; i < kBaseButtonIds.size(); ++i) {
+        CheckDlgButton(window_, kBaseButtonIds[i],
+                       static_cast<int>(i) == index ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+bool PatrolWindow::IsChecked(CheckBox box) const {
+    return IsDlgButtonChecked(window_, kCheckBoxIds[Slot(box)]) == BST_CHECKED;
+}
+
+void PatrolWindow::SetChecked(CheckBox box, bool checked) {
+    CheckDlgButton(window_, kCheckBoxIds[Slot(box)], checked ? BST_CHECKED : BST_UNCHECKED);
+}
+
+void PatrolWindow::FocusAndSelectAll(Field field) {
+    const HWND edit = Control(kFieldIds[Slot(field)]);
+    SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(edit), TRUE);
+    SendMessageW(edit, EM_SETSEL, 0, -1);
+}
+
+MessageAnswer PatrolWindow::ShowMessage(const std::string& text, MessageButtons buttons) {
+    return ShowProgramMessage(window_, text, buttons);
+}
+
+void PatrolWindow::EndDialog(DialogResult result) {
+    ::EndDialog(window_, result == DialogResult::Ok ? IDOK : IDCANCEL);
+}
+
+}  // namespace kp

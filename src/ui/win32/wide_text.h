@@ -1,0 +1,12 @@
+// The program holds text as UTF-8; Windows' wide-character calls take UTF-16.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kp {
+
+std::wstring Wide(std::string_view utf8);
+std::string Utf8(std::wstring_view wide);
+
+}  // namespace kp
