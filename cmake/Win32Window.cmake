@@ -7,7 +7,7 @@ endif()
 enable_language(RC)
 
 # What the window runs on: the dialog model, start-up and the command line.
-set(KP_WIN32_MODEL_LIBRARIES kelmar_core)
+set(KP_WIN32_MODEL_LIBRARIES kelmar_app)
 
 add_library(kelmar_win32 STATIC
   src/ui/win32/wide_text.cpp

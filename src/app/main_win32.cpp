@@ -13,6 +13,7 @@
 #include "app/find_careers.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
+#include "platform/user_folders.h"
 #include "ui/patrol_dialog.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/patrol_window.h"
@@ -40,7 +41,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // A working directory that cannot be read finds no careers either.
     std::error_code error;
     const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
-    const kp::CommandLine line = kp::ParseCommandLine(Utf8Arguments(), workingDirectory);
+    const kp::UserFolders folders = kp::SystemUserFolders();
+    const kp::CommandLine line = kp::ParseCommandLine(Utf8Arguments(), workingDirectory, folders);
     if (line.action == kp::CommandLine::Action::Error) {
         kp::TellUser(line.text, kp::OutputStream::Error);
         return kp::kUsageErrorStatus;
@@ -52,7 +54,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), line.folder)) {
+    const std::filesystem::path cfgFolder =
+        kp::ChooseConfigFolder(line, kp::SystemFileOps(), folders);
+    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), cfgFolder)) {
         kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
         return 0;
     }

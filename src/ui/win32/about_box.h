@@ -1,11 +1,14 @@
-// The About box, dialog template 100: the icon, the version line and OK.
+// The About box, dialog template 100: the icon, the version line and OK, and
+// below the version line the configuration folder in use.
 #pragma once
 
 #include <windows.h>
 
+#include <string>
+
 namespace kp {
 
-// Modal to `owner` until OK, Esc or the close box ends it.
-void ShowAboutBox(HWND owner);
+// Modal to `owner` until OK, Esc or the close box ends it; `cfgPath` in UTF-8.
+void ShowAboutBox(HWND owner, const std::string& cfgPath);
 
 }  // namespace kp

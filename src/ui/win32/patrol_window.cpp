@@ -132,7 +132,7 @@ bool PatrolWindow::OnSysCommand(WPARAM command) {
     if ((command & kCommandMask) != static_cast<WPARAM>(kAboutCommand)) {
         return false;  // move, close and the rest: the system's own handling
     }
-    ShowAboutBox(window_);
+    ShowAboutBox(window_, dialog_.m_szCfgPath);
     return true;
 }
 
