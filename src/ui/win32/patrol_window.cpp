@@ -159,12 +159,13 @@ HWND PatrolWindow::Control(int id) const {
 }
 
 std::string PatrolWindow::FieldText(Field field) const {
-    return Utf8(WindowText(Control(kFieldIds[Slot(field)])));
+    return fieldTexts_[Slot(field)].Back(WindowText(Control(kFieldIds[Slot(field)])));
 }
 
 // WM_SETTEXT is not held to the typing limit: text the program sets shows whole.
 void PatrolWindow::SetFieldText(Field field, const std::string& text) {
-    SetWindowTextW(Control(kFieldIds[Slot(field)]), Wide(text).c_str());
+    fieldTexts_[Slot(field)] = ProgramText::Of(text);
+    SetWindowTextW(Control(kFieldIds[Slot(field)]), fieldTexts_[Slot(field)].shown.c_str());
 }
 
 void PatrolWindow::SetGridTypingLimit(int characters) {
@@ -173,9 +174,9 @@ void PatrolWindow::SetGridTypingLimit(int characters) {
 
 // Inserted at the end, which the list does not sort although its style says so.
 void PatrolWindow::AppendListEntry(const std::string& text) {
-    const std::wstring entry = Wide(text);
+    listTexts_.push_back(ProgramText::Of(text));
     SendMessageW(Control(IDC_CAREER_LIST), LB_INSERTSTRING, static_cast<WPARAM>(-1),
-                 reinterpret_cast<LPARAM>(entry.c_str()));
+                 reinterpret_cast<LPARAM>(listTexts_.back().shown.c_str()));
 }
 
 int PatrolWindow::ListCount() const {
@@ -192,7 +193,7 @@ std::string PatrolWindow::ListEntry(int index) const {
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
         SendMessageW(list, LB_GETTEXT, slot, reinterpret_cast<LPARAM>(text.data()))));
-    return Utf8(text);
+    return listTexts_[slot].Back(text);
 }
 
 int PatrolWindow::ListSelection() const {

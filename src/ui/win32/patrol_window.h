@@ -5,9 +5,12 @@
 
 #include <windows.h>
 
+#include <array>
 #include <string>
+#include <vector>
 
 #include "ui/dialog_controls.h"
+#include "ui/win32/wide_text.h"
 
 namespace kp {
 
@@ -50,6 +53,8 @@ class PatrolWindow final : public DialogControls {
     CKelmarPatrol2Dlg& dialog_;
     HWND window_ = nullptr;
     HICON icon_ = nullptr;
+    std::array<ProgramText, 6> fieldTexts_{};
+    std::vector<ProgramText> listTexts_;
 };
 
 }  // namespace kp

@@ -111,6 +111,21 @@ TEST_F(Win32WindowTest, ASixthTypedCharacterIsRefusedButProgramTextShowsWhole) {
     EXPECT_EQ(Text(IDC_GRID), "ABCDEFG");
 }
 
+// A stray byte in a patrol area cannot be shown; an untouched field must
+// still give it back, or "Make Changes" sees a grid the user never typed.
+TEST_F(Win32WindowTest, TextThatIsNoUtf8ComesBackAsTheProgramGaveIt) {
+    Open("unchanged");
+    std::string back;
+    ui_->Run([this, &back] {
+        window_->SetFieldText(Field::Grid, "\xC9S32");
+        back = window_->FieldText(Field::Grid);
+    });
+    EXPECT_EQ(back, "\xC9S32");
+    Type(L"ES32");
+    ui_->Run([this, &back] { back = window_->FieldText(Field::Grid); });
+    EXPECT_EQ(back, "ES32");
+}
+
 // The radio buttons carry no tab stop; the system gives the checked one of
 // the group its tab stop, so that a keyboard reaches the group at all (the
 // arrow keys then move within it), and the others are never visited.
