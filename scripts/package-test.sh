@@ -11,7 +11,7 @@ NAME=kelmarpatrol
 VERSION=4.0.0.0
 SIZES=(16 32 48 64 128 256)
 
-bash scripts/install-deps.sh desktop-file-utils appstream file python3
+bash scripts/install-deps.sh desktop-file-utils appstream file python3 unzip wine wine64
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -69,6 +69,20 @@ fi
 deb=$(tail -n 1 "$work/package.log")
 passed=$((passed + 1))
 echo "ok   package.sh makes $(basename "$deb")"
+
+# --- The Windows zip: the program, README and LICENSE; the program runs from it under Wine.
+zip=$(tail -n 2 "$work/package.log" | head -n 1)
+zip_is_named() { [ "$(basename "$zip")" = "KelmarPatrol-${VERSION}-win64.zip" ]; }
+check "package.sh makes KelmarPatrol-${VERSION}-win64.zip" zip_is_named
+zip_holds() { [ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "KelmarPatrol.exe LICENSE README.md " ]; }
+check "the zip holds KelmarPatrol.exe, LICENSE and README.md, at its top" zip_holds
+runs_from_zip() {
+  unzip -q -o "$zip" -d "$work/win64" &&
+    [ "$(WINEPREFIX="$work/wine" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=" \
+      wine "$work/win64/KelmarPatrol.exe" --version </dev/null 2>/dev/null)" = "KelmarPatrol $VERSION" ]
+}
+check "KelmarPatrol.exe from the zip prints KelmarPatrol $VERSION under Wine" runs_from_zip
+WINEPREFIX="$work/wine" wineserver --kill >/dev/null 2>&1 || true
 
 # --- Its contents and fields. ---------------------------------------------
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort >"$work/deb-files"
