@@ -9,6 +9,7 @@
 
 #include "app/command_line.h"
 #include "app/find_careers.h"
+#include "app/program_start.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
 #include "platform/user_folders.h"
@@ -63,9 +64,7 @@ int main(int argc, char** argv) {
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    const std::filesystem::path cfgFolder =
-        kp::ChooseConfigFolder(line, kp::SystemFileOps(), folders);
-    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), cfgFolder)) {
+    if (!kp::StartProgram(dialog, random, line, folders)) {
         kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
         return 0;
     }

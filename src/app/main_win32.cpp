@@ -11,6 +11,7 @@
 
 #include "app/command_line.h"
 #include "app/find_careers.h"
+#include "app/program_start.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
 #include "platform/user_folders.h"
@@ -54,9 +55,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    const std::filesystem::path cfgFolder =
-        kp::ChooseConfigFolder(line, kp::SystemFileOps(), folders);
-    if (!kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), cfgFolder)) {
+    if (!kp::StartProgram(dialog, random, line, folders)) {
         kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
         return 0;
     }
