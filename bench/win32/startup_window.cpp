@@ -1,8 +1,17 @@
-// Start-up as KelmarPatrol.exe makes it, up to the main window shown and
+// Start-up as KelmarPatrol.exe makes it (the user's folders, the command line,
+// the folder choice, career discovery), up to the main window shown and
 // painted, then quits: timed against startup-minimal-win32.
 #include <windows.h>
 
-#include "app/find_careers.h"
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/command_line.h"
+#include "app/program_start.h"
+#include "platform/file_ops.h"
+#include "platform/user_folders.h"
 #include "ui/patrol_dialog.h"
 #include "ui/win32/patrol_window.h"
 
@@ -16,9 +25,15 @@ void CALLBACK Quit(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 int main(int argc, char** argv) {
+    std::error_code error;
+    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
+    const kp::UserFolders folders = kp::SystemUserFolders();
+    const kp::CommandLine line = kp::ParseCommandLine(
+        std::vector<std::string>(argv + 1, argv + argc), workingDirectory, folders);
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (argc < 2 || !kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), argv[1])) {
+    if (line.action != kp::CommandLine::Action::Run ||
+        !kp::StartProgram(dialog, random, line, folders)) {
         return 1;
     }
     SetTimer(nullptr, 0, 0, Quit);
