@@ -3,9 +3,7 @@
 // painted, then quits: timed against startup-minimal-win32.
 #include <windows.h>
 
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "app/command_line.h"
@@ -25,11 +23,9 @@ void CALLBACK Quit(HWND, UINT, UINT_PTR, DWORD) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::error_code error;
-    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
     const kp::UserFolders folders = kp::SystemUserFolders();
-    const kp::CommandLine line = kp::ParseCommandLine(
-        std::vector<std::string>(argv + 1, argv + argc), workingDirectory, folders);
+    const kp::CommandLine line =
+        kp::ParseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), folders);
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
     if (line.action != kp::CommandLine::Action::Run ||

@@ -1,10 +1,8 @@
 // KelmarPatrol [FOLDER]: start-up on the configuration folder, then the main window.
 #include <QApplication>
 #include <QStringList>
-#include <filesystem>
 #include <iostream>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "app/command_line.h"
@@ -43,12 +41,9 @@ int Answer(const kp::CommandLine& line) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    // A working directory that cannot be read finds no careers either.
-    std::error_code error;
-    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
     const kp::UserFolders folders = kp::SystemUserFolders();
-    const kp::CommandLine early = kp::ParseCommandLine(
-        std::vector<std::string>(argv + 1, argv + argc), workingDirectory, folders);
+    const kp::CommandLine early =
+        kp::ParseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), folders);
     if (early.action != kp::CommandLine::Action::Run) {
         return Answer(early);
     }
@@ -57,7 +52,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(kp::ToQString(kp::kProgramName));
     QApplication::setApplicationVersion(kp::ToQString(kp::kProgramVersion));
     QApplication::setWindowIcon(kp::ProgramIcon());
-    const kp::CommandLine line = kp::ParseCommandLine(Utf8Arguments(), workingDirectory, folders);
+    const kp::CommandLine line = kp::ParseProgramArguments(Utf8Arguments(), folders);
     if (line.action != kp::CommandLine::Action::Run) {
         return Answer(line);
     }

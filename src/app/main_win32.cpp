@@ -4,9 +4,7 @@
 
 #include <shellapi.h>
 
-#include <filesystem>
 #include <string>
-#include <system_error>
 #include <vector>
 
 #include "app/command_line.h"
@@ -39,11 +37,8 @@ std::vector<std::string> Utf8Arguments() {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    // A working directory that cannot be read finds no careers either.
-    std::error_code error;
-    const std::filesystem::path workingDirectory = std::filesystem::current_path(error);
     const kp::UserFolders folders = kp::SystemUserFolders();
-    const kp::CommandLine line = kp::ParseCommandLine(Utf8Arguments(), workingDirectory, folders);
+    const kp::CommandLine line = kp::ParseProgramArguments(Utf8Arguments(), folders);
     if (line.action == kp::CommandLine::Action::Error) {
         kp::TellUser(line.text, kp::OutputStream::Error);
         return kp::kUsageErrorStatus;

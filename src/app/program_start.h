@@ -1,6 +1,10 @@
-// The start-up both programs make before their window opens: the folder the
-// command line settles on, the clock's seed, career discovery.
+// The start-up both programs make before their window opens: their command
+// line read in the working directory, the folder it settles on, the clock's
+// seed, career discovery.
 #pragma once
+
+#include <string>
+#include <vector>
 
 #include "app/command_line.h"
 #include "grid/random_source.h"
@@ -8,6 +12,9 @@
 #include "ui/patrol_dialog.h"
 
 namespace kp {
+
+// `args` without the program name, against the process's working directory.
+CommandLine ParseProgramArguments(const std::vector<std::string>& args, const UserFolders& folders);
 
 // False when the program is to end with kNoCareersMessage instead of opening its window.
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
