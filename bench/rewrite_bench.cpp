@@ -10,6 +10,7 @@
 #include "apply/writers.h"
 #include "bench_files.h"
 #include "career_fixture.h"
+#include "rewrite_one_file.h"
 
 namespace kp {
 namespace {
@@ -46,6 +47,8 @@ class NoSyncOps final : public FileOps {
         return !ec;
     }
     bool Remove(const fs::path& p) override { return SystemFileOps().Remove(p); }
+    bool Link(const fs::path& a, const fs::path& b) override { return SystemFileOps().Link(a, b); }
+    LockResult LockFolder(const fs::path& d) override { return SystemFileOps().LockFolder(d); }
     std::optional<std::vector<DirEntry>> List(const fs::path& d) override {
         return SystemFileOps().List(d);
     }
@@ -65,13 +68,10 @@ struct Setup {
 
 void RewriteHistory(benchmark::State& state, FileOps& ops) {
     Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
-    WorkingDate date{14, 4, 1942};
-    float hull = 85.0f;
+    const WorkingDate date{14, 4, 1942};
     for (auto _ : state) {
-        hull = 85.0f;
-        const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, hull);
-        if (RewriteThroughTempFile(ops, writer, [](const std::string&) {}) !=
-            WriteOutcome::Committed) {
+        const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, 85.0f);
+        if (RewriteThroughTempFile(ops, writer, [](const std::string&) {}) != WriteOutcome::Ready) {
             state.SkipWithError("rewrite failed");
         }
     }

@@ -12,6 +12,7 @@
 #include "bench_files.h"
 #include "career/file_names.h"
 #include "career_fixture.h"
+#include "rewrite_one_file.h"
 
 int main(int argc, char** argv) {
     if (argc == 4 && std::string(argv[1]) == "make") {
@@ -24,12 +25,10 @@ int main(int argc, char** argv) {
         std::cerr << "usage: rewrite-peak-memory [make] FOLDER [MB]\n";
         return 2;
     }
-    kp::WorkingDate date{14, 4, 1942};
-    float hull = 85.0f;
     const auto writer = kp::RewritePatrolHistory(kp::SystemFileOps(), kp::PathFromUtf8(argv[1]),
-                                                 "ES32", date, hull);
+                                                 "ES32", kp::WorkingDate{14, 4, 1942}, 85.0f);
     if (kp::RewriteThroughTempFile(kp::SystemFileOps(), writer, [](const std::string&) {}) !=
-        kp::WriteOutcome::Committed) {
+        kp::WriteOutcome::Ready) {
         return 1;
     }
     rusage usage{};

@@ -1,11 +1,11 @@
 #include "apply/make_changes.h"
 
-#include <vector>
-
+#include "apply/career_change.h"
 #include "apply/grid_entry.h"
 #include "apply/radar_code.h"
 #include "apply/writers.h"
 #include "career/codes.h"
+#include "career/file_names.h"
 #include "grid/base_choice.h"
 
 namespace kp {
@@ -13,6 +13,11 @@ namespace {
 
 constexpr std::string_view kBadGrid = "Enter a proper patrol grid, eg ES32.";
 constexpr std::string_view kBadDays = "Days in base must lie between 1 and 40.";
+constexpr std::string_view kLeftAsItWas =
+    "The change could not be made in full, so the career was left as it was.";
+constexpr std::string_view kNotAllPutBack =
+    "The change could not be made in full, and not every file could be put back yet; they are "
+    "put back when the career is next selected.";
 
 constexpr int kMinDaysInPort = 1;
 constexpr int kMaxDaysInPort = 40;
@@ -20,23 +25,71 @@ constexpr int kMaxDaysInPort = 40;
 const std::string kSaveQuestion =
     "Must not change valid Patrol Area when at sea!\nChange it anyway?";
 
-// A writer's outcome that ends the command with the dialog open.
-bool EndsCommand(WriteOutcome outcome) {
-    return outcome == WriteOutcome::CannotOpen || outcome == WriteOutcome::CannotCreateTemp;
+bool DateKnown(const WorkingDate& date) {
+    return date.day != -1 && date.month != -1 && date.year != -1;
 }
 
-ChangeEnd RewriteSave(FileOps& ops, const ChangeRequest& request, const ChangeDialogue& dialogue) {
+enum class Step {
+    Replaced,
+    LeftAlone,  // the copy was refused (error mark, key count): the file is no part of the change
+    Stopped,    // the file could not be opened or its copy made
+    Failed,     // the copy was made but could not be put in place
+};
+
+// Shows the writer's messages as the copy is judged; the file is replaced under the change.
+Step RunWriter(CareerChange& change, const Writer& writer, const PreparedFile& prepared,
+               const ShowMessage& show) {
+    switch (prepared.outcome) {
+        case WriteOutcome::Ready:
+            break;
+        case WriteOutcome::Discarded:
+            return Step::LeftAlone;
+        case WriteOutcome::CannotOpen:
+        case WriteOutcome::CannotCreateTemp:
+            return Step::Stopped;
+        case WriteOutcome::Failed:
+        case WriteOutcome::Cancelled:
+            return Step::Failed;
+    }
+    if (!change.Replace(writer.file, writer.temp, prepared.old, prepared.fresh)) {
+        show(writer.messages.failed);
+        return Step::Failed;
+    }
+    return Step::Replaced;
+}
+
+// Whatever was replaced gets its old content back, and the user hears of it.
+void PutBack(CareerChange& change, const ShowMessage& show) {
+    if (change.Empty()) {
+        return;
+    }
+    show(std::string(change.PutBack() ? kLeftAsItWas : kNotAllPutBack));
+}
+
+ChangeEnd RewriteSave(FileOps& ops, CareerChange& change, const ChangeRequest& request,
+                      const ChangeDialogue& dialogue) {
     const auto confirm = [&dialogue] { return dialogue.ask(kSaveQuestion); };
     const Writer save =
         RewriteSavePatrolArea(ops, request.save, request.saveStem, request.grid, confirm);
-    const WriteOutcome outcome = RewriteThroughTempFile(ops, save, dialogue.show);
-    if (outcome == WriteOutcome::Cancelled) {
-        return ChangeEnd::StayOpen;
+    const PreparedFile prepared = PrepareTempFile(ops, save, dialogue.show);
+    switch (RunWriter(change, save, prepared, dialogue.show)) {
+        case Step::Replaced:
+            if (change.Finish()) {
+                dialogue.show(save.messages.done);
+            } else {
+                dialogue.show(save.messages.failed);
+            }
+            return ChangeEnd::Close;
+        case Step::Stopped:
+            if (prepared.outcome == WriteOutcome::CannotOpen) {
+                dialogue.show(save.messages.failed);
+            }
+            return ChangeEnd::Close;
+        case Step::LeftAlone:
+        case Step::Failed:
+            break;
     }
-    if (outcome == WriteOutcome::CannotOpen) {
-        dialogue.show(save.messages.failed);
-    }
-    return ChangeEnd::Close;
+    return prepared.outcome == WriteOutcome::Cancelled ? ChangeEnd::StayOpen : ChangeEnd::Close;
 }
 
 }  // namespace
@@ -54,43 +107,88 @@ std::string_view CheckEntries(std::string& grid, int daysInPort) {
 
 ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeRequest& request,
                           const ChangeDialogue& dialogue) {
-    ChangeResult result{ChangeEnd::StayOpen, request.hullIntegrity};
+    ChangeResult result{.end = ChangeEnd::StayOpen, .hullIntegrity = request.hullIntegrity};
+    const LockResult lock = ops.LockFolder(request.careerFolder);
+    if (lock.state == LockState::Busy) {
+        dialogue.show(std::string(kCareerBusy));
+        return result;
+    }
+    CareerChange change(ops, request.careerFolder, request.madeAt);
     if (request.seaStatus == SeaStatus::kAtSea) {
-        result.end = RewriteSave(ops, request, dialogue);
+        result.end = RewriteSave(ops, change, request, dialogue);
         return result;
     }
 
+    // Every file the change needs must be there before the first one is touched.
     const bool tankerAtBase = request.tankerChoice != TankerChoice::kLandBase &&
                               request.seaStatus == SeaStatus::kAtBase &&
                               request.daysInPort == kDaysAtTanker;
-    WorkingDate date = request.lastPatrolEnd;
-    const int radarCode = RadarUpgradeCode(request.boatClass, date.year, date.month);
+    const std::pair<std::string_view, const WriterMessages*> needed[] = {
+        {tankerAtBase ? kHistoryFile : std::string_view(), &kHistoryMessages},
+        {request.autoRadarUpdate ? kCareerSettingsFile : std::string_view(), &kCareerMessages},
+        {kNextPatrolFile, &kNextPatrolMessages},
+    };
+    for (const auto& [name, messages] : needed) {
+        if (!name.empty() && !CanOpenForReading(ops, FindEntry(ops, request.careerFolder, name))) {
+            dialogue.show(messages->missingFile);
+            return result;
+        }
+    }
 
-    // In the order they run; every file must be there before the first is touched.
-    std::vector<Writer> writers;
+    // The radar code goes by the date before the move. A date the history
+    // did not give whole is not moved and not written.
+    const int radarCode = RadarUpgradeCode(request.boatClass, request.lastPatrolEnd.year,
+                                           request.lastPatrolEnd.month);
+    WorkingDate moved = request.lastPatrolEnd;
     if (tankerAtBase) {
-        writers.push_back(RewritePatrolHistory(ops, request.careerFolder, request.grid, date,
-                                               result.hullIntegrity));
+        ShiftReturnDate(moved, request.daysInPort, random);
     }
+    const std::optional<WorkingDate> date =
+        DateKnown(request.lastPatrolEnd) ? std::optional(moved) : std::nullopt;
+    float hull = request.hullIntegrity;
+
+    if (tankerAtBase) {
+        const Writer history =
+            RewritePatrolHistory(ops, request.careerFolder, request.grid, date, hull);
+        const PreparedFile prepared = PrepareTempFile(ops, history, dialogue.show);
+        hull = RaisedHull(hull, HitsOf(history, prepared, kHullKey));
+        result.hullIntegrity = hull;
+        const Step step = RunWriter(change, history, prepared, dialogue.show);
+        if (step == Step::Stopped || step == Step::Failed) {
+            PutBack(change, dialogue.show);
+            return result;
+        }
+    }
+
     if (request.autoRadarUpdate) {
-        writers.push_back(UpgradeRadarDetectors(ops, request.careerFolder, radarCode));
-    }
-    writers.push_back(RewriteNextPatrol(
-        ops, request.careerFolder, request.grid, date, result.hullIntegrity,
-        MediterraneanRuleHolds(request.enteredMed, request.startYear, request.startMonth)));
-    for (const Writer& writer : writers) {
-        if (!CanOpenForReading(ops, writer.file)) {
-            dialogue.show(writer.messages.missingFile);
+        const Writer radar = UpgradeRadarDetectors(ops, request.careerFolder, radarCode);
+        const PreparedFile prepared = PrepareTempFile(ops, radar, dialogue.show);
+        const Step step = RunWriter(change, radar, prepared, dialogue.show);
+        if (step == Step::Stopped || step == Step::Failed) {
+            PutBack(change, dialogue.show);
             return result;
         }
     }
-    if (tankerAtBase) {
-        ShiftReturnDate(date, request.daysInPort, random);
-    }
-    for (const Writer& writer : writers) {
-        if (EndsCommand(RewriteThroughTempFile(ops, writer, dialogue.show))) {
+
+    const Writer next = RewriteNextPatrol(
+        ops, request.careerFolder, request.grid, date, hull,
+        MediterraneanRuleHolds(request.enteredMed, request.startYear, request.startMonth));
+    const PreparedFile prepared = PrepareTempFile(ops, next, dialogue.show);
+    switch (RunWriter(change, next, prepared, dialogue.show)) {
+        case Step::Replaced:
+            if (change.Finish()) {
+                dialogue.show(next.messages.done);
+            } else {
+                dialogue.show(std::string(kLeftAsItWas));
+            }
+            break;
+        case Step::Stopped:
+            PutBack(change, dialogue.show);
             return result;
-        }
+        case Step::LeftAlone:
+        case Step::Failed:
+            PutBack(change, dialogue.show);
+            break;
     }
     result.end = ChangeEnd::Close;
     return result;

@@ -2,6 +2,7 @@
 // newest save of a patrol at sea, rewritten in a fixed order.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -20,7 +21,8 @@ std::string_view CheckEntries(std::string& grid, int daysInPort);
 
 struct ChangeRequest {
     std::filesystem::path careerFolder;
-    std::string grid;  // as CheckEntries left it
+    std::int64_t madeAt;  // seconds since 1970 UTC, for the undo point
+    std::string grid;     // as CheckEntries left it
     int daysInPort;
     int tankerChoice;
     int seaStatus;
@@ -49,7 +51,13 @@ struct ChangeResult {
     float hullIntegrity;  // as the history was written
 };
 
+// The files are replaced all or none, one change at a time per career; the
+// old content of the last whole change stays as the career's undo point.
 ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeRequest& request,
                           const ChangeDialogue& dialogue);
+
+inline constexpr std::string_view kCareerBusy =
+    "Another copy of this program is changing this career right now, so nothing was written; "
+    "try again once it has finished.";
 
 }  // namespace kp

@@ -11,13 +11,14 @@ void Show(const ShowMessage& show, const std::string& text) {
     }
 }
 
-const KeyRule* RuleFor(const Writer& writer, std::string_view text) {
-    for (const KeyRule& rule : writer.keys) {
-        if (text.starts_with(rule.key)) {
-            return &rule;
+// The index of the first key the line begins with, or none.
+std::optional<std::size_t> RuleFor(const Writer& writer, std::string_view text) {
+    for (std::size_t i = 0; i < writer.keys.size(); ++i) {
+        if (text.starts_with(writer.keys[i].key)) {
+            return i;
         }
     }
-    return nullptr;
+    return std::nullopt;
 }
 
 struct CopyResult {
@@ -25,11 +26,13 @@ struct CopyResult {
     bool readFailed = false;
     bool scanError = false;
     int keyCount = 0;
+    std::vector<int> hits;
 };
 
 // Copies every line, editing the ones the writer's keys take.
 CopyResult Copy(const Writer& writer, LineReader& reader, LineWriter& out) {
     CopyResult result;
+    result.hits.assign(writer.keys.size(), 0);
     std::optional<SectionScan> scan;
     if (writer.profile) {
         scan.emplace(*writer.profile);
@@ -55,16 +58,18 @@ CopyResult Copy(const Writer& writer, LineReader& reader, LineWriter& out) {
             return result;
         }
         const bool offered = scan ? step == ScanStep::Target : true;
-        const KeyRule* rule = offered ? RuleFor(writer, line.text) : nullptr;
-        if (rule == nullptr) {
+        const auto index = offered ? RuleFor(writer, line.text) : std::nullopt;
+        if (!index) {
             out.Put(line);
             continue;
         }
+        const KeyRule* rule = &writer.keys[*index];
         const KeyEdit edit = rule->edit(line.text.substr(rule->key.size()));
         if (edit.action == EditAction::Abort) {
             result.cancelled = true;
             return result;
         }
+        ++result.hits[*index];
         if (rule->counted) {
             ++result.keyCount;
         }
@@ -98,39 +103,44 @@ bool CanOpenForReading(FileOps& ops, const std::filesystem::path& file) {
     return ops.OpenRead(file) != nullptr;
 }
 
-bool CommitTempFile(FileOps& ops, const std::filesystem::path& file,
-                    const std::filesystem::path& temp, const std::string& done,
-                    const ShowMessage& show) {
-    if (!ops.Replace(temp, file)) {
-        return false;
+int HitsOf(const Writer& writer, const PreparedFile& prepared, std::string_view key) {
+    for (std::size_t i = 0; i < writer.keys.size() && i < prepared.hits.size(); ++i) {
+        if (writer.keys[i].key == key) {
+            return prepared.hits[i];
+        }
     }
-    Show(show, done);
-    return true;
+    return 0;
 }
 
-WriteOutcome RewriteThroughTempFile(FileOps& ops, const Writer& writer, const ShowMessage& show) {
+PreparedFile PrepareTempFile(FileOps& ops, const Writer& writer, const ShowMessage& show) {
+    PreparedFile prepared;
     auto input = ops.OpenRead(writer.file);
     if (!input) {
         Show(show, writer.messages.missingFile);
-        return WriteOutcome::CannotOpen;
+        return prepared;
     }
     auto temp = ops.Create(writer.temp);
     if (!temp) {
         Show(show, writer.messages.failed);
-        return WriteOutcome::CannotCreateTemp;
+        prepared.outcome = WriteOutcome::CannotCreateTemp;
+        return prepared;
     }
-    LineReader reader(*input);
-    LineWriter out(*temp);
+    HashingInput oldBytes(*input);
+    HashingOutput newBytes(*temp);
+    LineReader reader(oldBytes);
+    LineWriter out(newBytes);
     const CopyResult copy = Copy(writer, reader, out);
-    const bool written = !copy.cancelled && !copy.scanError && WriteThrough(out, *temp);
-    // Both closed on every path before the file is replaced or the copy removed.
+    prepared.hits = copy.hits;
+    const bool written = !copy.cancelled && !copy.scanError && WriteThrough(out, newBytes);
+    // Both closed on every path before the copy is removed or used.
     temp.reset();
     input.reset();
 
     const auto discard = [&](const std::string& message, WriteOutcome outcome) {
         Show(show, message);
         ops.Remove(writer.temp);
-        return outcome;
+        prepared.outcome = outcome;
+        return prepared;
     };
     if (copy.cancelled) {
         return discard({}, WriteOutcome::Cancelled);
@@ -144,10 +154,13 @@ WriteOutcome RewriteThroughTempFile(FileOps& ops, const Writer& writer, const Sh
     if (writer.expectedCount && copy.keyCount != *writer.expectedCount) {
         return discard(writer.messages.failed, WriteOutcome::Discarded);
     }
-    if (!written || !CommitTempFile(ops, writer.file, writer.temp, writer.messages.done, show)) {
+    if (!written) {
         return discard(writer.messages.failed, WriteOutcome::Failed);
     }
-    return WriteOutcome::Committed;
+    prepared.outcome = WriteOutcome::Ready;
+    prepared.old = oldBytes.Result();
+    prepared.fresh = newBytes.Result();
+    return prepared;
 }
 
 }  // namespace kp

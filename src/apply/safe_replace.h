@@ -1,7 +1,8 @@
-// The one way a file of the simulation is changed: copied line by line into
-// a temporary file beside it, edited on the way, judged, written through to
-// the disk and put in the file's place in one step. Until that step the file
-// keeps its old content; a copy that fails anywhere is thrown away.
+// The first half of every change to a file of the simulation: the file is
+// copied line by line into a temporary file beside it, edited on the way,
+// judged and written through to the disk. The file itself is not touched;
+// a copy that fails anywhere is thrown away. A career change then puts the
+// finished copies in their files' places.
 #pragma once
 
 #include <filesystem>
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "apply/content_hash.h"
 #include "career/section_scan.h"
 #include "platform/file_ops.h"
 
@@ -52,19 +54,27 @@ enum class WriteOutcome {
     CannotOpen,        // the file could not be opened for reading
     CannotCreateTemp,  // the temporary file could not be created
     Discarded,         // error mark or wrong key count
-    Failed,            // reading, writing or the replacement failed
+    Failed,            // reading or writing failed
     Cancelled,         // a key edit asked to stop
-    Committed,
+    Ready,             // the new content is complete in the temporary file
+};
+
+struct PreparedFile {
+    WriteOutcome outcome = WriteOutcome::CannotOpen;
+    Content old;    // with Ready: what the file holds
+    Content fresh;  // with Ready: what the temporary file holds
+    // By the writer's keys: how many lines each one took, judged or not.
+    std::vector<int> hits;
 };
 
 using ShowMessage = std::function<void(const std::string&)>;
 
-WriteOutcome RewriteThroughTempFile(FileOps& ops, const Writer& writer, const ShowMessage& show);
+// Shows the writer's message for every outcome but Ready and Cancelled, and
+// leaves no temporary file behind unless Ready.
+PreparedFile PrepareTempFile(FileOps& ops, const Writer& writer, const ShowMessage& show);
 
-// Puts the finished temporary file in the file's place; shows `done` when it is there.
-bool CommitTempFile(FileOps& ops, const std::filesystem::path& file,
-                    const std::filesystem::path& temp, const std::string& done,
-                    const ShowMessage& show);
+// How many lines the writer's `key` took in the copy.
+int HitsOf(const Writer& writer, const PreparedFile& prepared, std::string_view key);
 
 bool CanOpenForReading(FileOps& ops, const std::filesystem::path& file);
 

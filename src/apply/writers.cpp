@@ -21,10 +21,16 @@ std::function<KeyEdit(std::string_view)> Set(std::string value) {
     return [value = std::move(value)](std::string_view) { return Replace(value); };
 }
 
-// Read when the line is met, so that a date moved after the writer was made counts.
-std::function<KeyEdit(std::string_view)> SetInt(const int& value) {
-    return [&value](std::string_view) { return Replace(FormatInt(value)); };
+// A date line is written only where the whole date was read; it still counts.
+std::function<KeyEdit(std::string_view)> SetDatePart(const std::optional<WorkingDate>& date,
+                                                     int WorkingDate::*part) {
+    if (!date) {
+        return Keep;
+    }
+    return Set(FormatInt((*date).*part));
 }
+
+}  // namespace
 
 const WriterMessages kHistoryMessages{
     "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
@@ -50,6 +56,8 @@ const WriterMessages kNextPatrolMessages{
     "Job Done.",
 };
 
+namespace {
+
 const WriterMessages kSaveMessages{
     "",
     "",
@@ -59,15 +67,22 @@ const WriterMessages kSaveMessages{
 
 }  // namespace
 
-Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFolder,
-                            const std::string& grid, const WorkingDate& date,
-                            float& hullIntegrity) {
-    const auto raiseHull = [&hullIntegrity](std::string_view) {
+float RaisedHull(float hullIntegrity, int hullLines) {
+    for (int i = 0; i < hullLines; ++i) {
         hullIntegrity = hullIntegrity + kHullRepair;
         if (hullIntegrity > kFullHull) {
             hullIntegrity = kFullHull;
         }
-        return Replace(FormatFixed4(hullIntegrity));
+    }
+    return hullIntegrity;
+}
+
+Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFolder,
+                            const std::string& grid, std::optional<WorkingDate> date,
+                            float hullIntegrity) {
+    const auto raiseHull = [hull = hullIntegrity](std::string_view) mutable {
+        hull = RaisedHull(hull, 1);
+        return Replace(FormatFixed4(hull));
     };
     return Writer{
         FindEntry(ops, careerFolder, kHistoryFile),
@@ -76,10 +91,10 @@ Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFol
         {
             {"PatrolArea=", true, Set(grid)},
             {"NbDaysInBase=", true, Keep},
-            {"EndDay=", true, SetInt(date.day)},
-            {"EndMonth=", true, SetInt(date.month)},
-            {"EndYear=", true, SetInt(date.year)},
-            {"HullIntegrity=", false, raiseHull},
+            {"EndDay=", true, SetDatePart(date, &WorkingDate::day)},
+            {"EndMonth=", true, SetDatePart(date, &WorkingDate::month)},
+            {"EndYear=", true, SetDatePart(date, &WorkingDate::year)},
+            {kHullKey, false, raiseHull},
         },
         5,
         std::nullopt,
@@ -108,8 +123,8 @@ bool MediterraneanRuleHolds(int enteredMed, int startYear, int startMonth) {
 }
 
 Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder,
-                         const std::string& grid, const WorkingDate& date,
-                         const float& hullIntegrity, bool mediterraneanFlotilla) {
+                         const std::string& grid, std::optional<WorkingDate> date,
+                         float hullIntegrity, bool mediterraneanFlotilla) {
     std::function<KeyEdit(std::string_view)> flotilla = Keep;
     if (mediterraneanFlotilla) {
         flotilla = Set(FormatInt(kMediterraneanFlotilla));
@@ -121,11 +136,10 @@ Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder
         {
             {"PatrolArea=", true, Set(grid)},
             {"NbDaysInBase=", true, Keep},
-            {"StartDay=", true, SetInt(date.day)},
-            {"StartMonth=", true, SetInt(date.month)},
-            {"StartYear=", true, SetInt(date.year)},
-            {"HullIntegrity=", false,
-             [&hullIntegrity](std::string_view) { return Replace(FormatFixed4(hullIntegrity)); }},
+            {"StartDay=", true, SetDatePart(date, &WorkingDate::day)},
+            {"StartMonth=", true, SetDatePart(date, &WorkingDate::month)},
+            {"StartYear=", true, SetDatePart(date, &WorkingDate::year)},
+            {kHullKey, false, Set(FormatFixed4(hullIntegrity))},
             {"Flotilla=", false, flotilla},
         },
         5,

@@ -1,11 +1,11 @@
-// The four rewrites of "Make Changes", each as data for RewriteThroughTempFile:
+// The four rewrites of "Make Changes", each as data for PrepareTempFile:
 // which file, which section, which keys get which values, and what is said.
-// Values passed by reference are read while the file is copied, so a writer
-// may be made before the date it writes has been moved.
+// A writer holds the values it writes; nothing it is given changes later.
 #pragma once
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "apply/return_date.h"
@@ -14,11 +14,22 @@
 namespace kp {
 
 inline constexpr int kMediterraneanFlotilla = 907;
+inline constexpr std::string_view kHullKey = "HullIntegrity=";
 
-// The last patrol of the history gets the grid and the moved date; its hull
-// integrity is raised by 10 (to 100 at most) in `hullIntegrity` itself.
+extern const WriterMessages kHistoryMessages;
+extern const WriterMessages kCareerMessages;
+extern const WriterMessages kNextPatrolMessages;
+
+// The hull after the history rewrite has met `hullLines` hull lines: raised
+// by 10 for each, to 100 at most.
+float RaisedHull(float hullIntegrity, int hullLines);
+
+// The last patrol of the history gets the grid and the moved date (its date
+// lines stay as they are where the date is not known); every hull line met
+// gets the hull raised once more.
 Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFolder,
-                            const std::string& grid, const WorkingDate& date, float& hullIntegrity);
+                            const std::string& grid, std::optional<WorkingDate> date,
+                            float hullIntegrity);
 
 // The career's radar-warning equipment is raised to `radarCode`, never lowered.
 Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFolder,
@@ -28,8 +39,8 @@ Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFo
 bool MediterraneanRuleHolds(int enteredMed, int startYear, int startMonth);
 
 Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder,
-                         const std::string& grid, const WorkingDate& date,
-                         const float& hullIntegrity, bool mediterraneanFlotilla);
+                         const std::string& grid, std::optional<WorkingDate> date,
+                         float hullIntegrity, bool mediterraneanFlotilla);
 
 // `confirm` is asked before a valid patrol area is overwritten; false stops the rewrite.
 Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,

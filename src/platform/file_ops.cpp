@@ -11,6 +11,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
@@ -102,6 +103,33 @@ class WinOutput final : public OutputFile {
     HANDLE h_;
 };
 
+// The lock is a file nobody else may open, which the system deletes when the
+// handle closes, also when the program is killed.
+class WinFolderLock final : public FolderLock {
+  public:
+    explicit WinFolderLock(HANDLE h) : h_(h) {}
+    ~WinFolderLock() override { CloseHandle(h_); }
+
+  private:
+    HANDLE h_;
+};
+
+constexpr wchar_t kLockFileName[] = L"KelmarPatrol.lock";
+
+// Removes whatever lies under the name without following it: a link to a
+// folder is removed as a folder entry, a link to a file as a file.
+bool RemoveLeftover(const std::wstring& name) {
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND || GetLastError() == ERROR_PATH_NOT_FOUND;
+    }
+    const bool folder = (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    if ((attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) {
+        return folder ? RemoveDirectoryW(name.c_str()) != 0 : DeleteFileW(name.c_str()) != 0;
+    }
+    return !folder && DeleteFileW(name.c_str()) != 0;
+}
+
 class SystemOps final : public FileOps {
   public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
@@ -111,15 +139,40 @@ class SystemOps final : public FileOps {
         if (h == INVALID_HANDLE_VALUE) {
             return nullptr;
         }
+        BY_HANDLE_FILE_INFORMATION info;
+        if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
+            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            CloseHandle(h);
+            return nullptr;
+        }
         return std::make_unique<WinInput>(h);
     }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
-        HANDLE h = CreateFileW(Extended(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                               FILE_ATTRIBUTE_NORMAL, nullptr);
+        const std::wstring name = Extended(path);
+        if (!RemoveLeftover(name)) {
+            return nullptr;
+        }
+        HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             return nullptr;
         }
         return std::make_unique<WinOutput>(h);
+    }
+    bool Link(const fs::path& existing, const fs::path& to) override {
+        return CreateHardLinkW(Extended(to).c_str(), Extended(existing).c_str(), nullptr) != 0;
+    }
+    LockResult LockFolder(const fs::path& folder) override {
+        HANDLE h = CreateFileW(
+            Extended(folder / kLockFileName).c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr,
+            OPEN_ALWAYS,
+            FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+        if (h == INVALID_HANDLE_VALUE) {
+            return {GetLastError() == ERROR_SHARING_VIOLATION ? LockState::Busy
+                                                              : LockState::Unsupported,
+                    nullptr};
+        }
+        return {LockState::Held, std::make_unique<WinFolderLock>(h)};
     }
     bool Replace(const fs::path& from, const fs::path& to) override {
         // A read-only file stays, whichever layer carries out the move.
@@ -234,26 +287,58 @@ class PosixOutput final : public OutputFile {
     int fd_;
 };
 
+class PosixFolderLock final : public FolderLock {
+  public:
+    explicit PosixFolderLock(int fd) : fd_(fd) {}
+    ~PosixFolderLock() override { ::close(fd_); }
+
+  private:
+    int fd_;
+};
+
 class SystemOps final : public FileOps {
   public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             return nullptr;
         }
         struct stat info {};
-        if (::fstat(fd, &info) != 0 || S_ISDIR(info.st_mode)) {
+        if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
+            ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
             ::close(fd);
             return nullptr;
         }
         return std::make_unique<PosixInput>(fd);
     }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        // unlink() takes a link itself, never what it points to.
+        if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+            return nullptr;
+        }
+        const int fd =
+            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0) {
             return nullptr;
         }
         return std::make_unique<PosixOutput>(fd);
+    }
+    bool Link(const fs::path& existing, const fs::path& to) override {
+        // The kept name holds the content, also when the file is a symbolic link.
+        return ::linkat(AT_FDCWD, existing.c_str(), AT_FDCWD, to.c_str(), AT_SYMLINK_FOLLOW) == 0;
+    }
+    LockResult LockFolder(const fs::path& folder) override {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            return {};
+        }
+        if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+            const bool busy = errno == EWOULDBLOCK;
+            ::close(fd);
+            return {busy ? LockState::Busy : LockState::Unsupported, nullptr};
+        }
+        return {LockState::Held, std::make_unique<PosixFolderLock>(fd)};
     }
     bool Replace(const fs::path& from, const fs::path& to) override {
         struct stat target {};

@@ -37,14 +37,42 @@ struct DirEntry {
     std::optional<std::int64_t> lastWriteSeconds;
 };
 
+// Held while one copy of the program changes a career; released when
+// destroyed, and by the operating system when the program dies.
+class FolderLock {
+  public:
+    virtual ~FolderLock() = default;
+};
+
+enum class LockState {
+    Held,         // the lock is ours
+    Busy,         // another process holds it
+    Unsupported,  // the file system keeps no such locks; nobody can hold one
+};
+
+struct LockResult {
+    LockState state = LockState::Unsupported;
+    std::unique_ptr<FolderLock> lock;  // with Held
+};
+
 class FileOps {
   public:
     virtual ~FileOps() = default;
+    // Only a regular file opens: a folder, a FIFO or a device is refused as
+    // a missing file is, without waiting for a writer at its other end.
     virtual std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) = 0;
-    // Creates the file, or empties an existing one.
+    // Creates a new file of our own under the name: whatever lay there
+    // before (a leftover file, or a link, which is removed and not followed)
+    // is gone first. Fails when the name cannot be freed or is taken again.
     virtual std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) = 0;
     // Puts `from` in the place of `to` in one step; `to` may exist and is then replaced.
     virtual bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    // A second name `to` for the file `existing`; false where the file system
+    // has no hard links, or `to` is taken.
+    virtual bool Link(const std::filesystem::path& existing, const std::filesystem::path& to) = 0;
+    // Locks the folder against other processes that lock it, without waiting
+    // and without leaving anything in it.
+    virtual LockResult LockFolder(const std::filesystem::path& folder) = 0;
     virtual bool Remove(const std::filesystem::path& path) = 0;
     // The entries of a folder, "." and ".." excluded, in no particular order.
     virtual std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) = 0;

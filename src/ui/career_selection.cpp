@@ -1,5 +1,6 @@
 // A click on the career list: the career read into the dialog state, or
 // forgotten when it cannot be read.
+#include "apply/undo_changes.h"
 #include "career/career_files.h"
 #include "career/career_loader.h"
 #include "career/code_tables.h"
@@ -34,7 +35,10 @@ void CKelmarPatrol2Dlg::ForgetCareer() {
 bool CKelmarPatrol2Dlg::LoadCareer() {
     careerLoaded_ = false;
     m_nTankerChoice = TankerChoice::kLandBase;
-    const CareerRead read = ReadCareer(files_, CareerFolder(files_, m_szCfgPath, m_strCareer));
+    const std::filesystem::path careerFolder = CareerFolder(files_, m_szCfgPath, m_strCareer);
+    PutRightInterruptedChange(files_, careerFolder,
+                              [this](const std::string& text) { Message(text); });
+    const CareerRead read = ReadCareer(files_, careerFolder);
 
     m_nEndLocation = read.next.endLocation;
     m_nSubType = read.next.subType;

@@ -1,5 +1,7 @@
-// "Make Changes": the entries pulled and checked, then the files rewritten.
+// "Make Changes": the entries pulled and checked, then the files rewritten;
+// and "Undo Last Changes...", which puts the last change back.
 #include "apply/make_changes.h"
+#include "apply/undo_changes.h"
 #include "career/career_files.h"
 #include "career/file_names.h"
 #include "ui/patrol_dialog.h"
@@ -22,30 +24,47 @@ void CKelmarPatrol2Dlg::OnOK() {
         return;
     }
 
-    const ChangeRequest request{CareerFolder(files_, m_szCfgPath, m_strCareer),
-                                m_strGrid,
-                                m_nDaysInPort,
-                                m_nTankerChoice,
-                                m_nSeaStatus,
-                                m_nBoatClass,
-                                {m_nEndDay, m_nEndMonth, m_nEndYear},
-                                loadedHullIntegrity_,
-                                m_bAutoRadarUpdate == 1,
-                                m_bEnteredMed,
-                                m_nStartYear,
-                                m_nStartMonth,
-                                PathFromUtf8(m_strSavePath),
-                                PathFromUtf8(m_strSaveStem)};
-    const ChangeDialogue dialogue{[this](const std::string& text) { Message(text); },
-                                  [this](const std::string& question) {
-                                      return Message(question, MessageButtons::OkCancel) ==
-                                             MessageAnswer::Ok;
-                                  }};
+    const ChangeRequest request{
+        .careerFolder = CareerFolder(files_, m_szCfgPath, m_strCareer),
+        .madeAt = clock_(),
+        .grid = m_strGrid,
+        .daysInPort = m_nDaysInPort,
+        .tankerChoice = m_nTankerChoice,
+        .seaStatus = m_nSeaStatus,
+        .boatClass = m_nBoatClass,
+        .lastPatrolEnd = {.day = m_nEndDay, .month = m_nEndMonth, .year = m_nEndYear},
+        .hullIntegrity = loadedHullIntegrity_,
+        .autoRadarUpdate = m_bAutoRadarUpdate == 1,
+        .enteredMed = m_bEnteredMed,
+        .startYear = m_nStartYear,
+        .startMonth = m_nStartMonth,
+        .save = PathFromUtf8(m_strSavePath),
+        .saveStem = PathFromUtf8(m_strSaveStem),
+    };
+    const ChangeDialogue dialogue = Dialogue();
     const ChangeResult result = ApplyChanges(files_, random_, request, dialogue);
     m_fHullIntegrity = result.hullIntegrity;
     if (result.end == ChangeEnd::Close) {
         EndDialogOk();
     }
+}
+
+void CKelmarPatrol2Dlg::OnUndoLastChanges() {
+    UpdateData(true);
+    if (m_strCareer.empty()) {
+        AskForCareer();
+        return;
+    }
+    if (UndoLastChanges(files_, CareerFolder(files_, m_szCfgPath, m_strCareer), Dialogue())) {
+        OnSelchangeCareerList();
+    }
+}
+
+ChangeDialogue CKelmarPatrol2Dlg::Dialogue() {
+    return {[this](const std::string& text) { Message(text); },
+            [this](const std::string& question) {
+                return Message(question, MessageButtons::OkCancel) == MessageAnswer::Ok;
+            }};
 }
 
 }  // namespace kp

@@ -1,11 +1,18 @@
 #include "ui/patrol_dialog.h"
 
+#include <chrono>
+
 namespace kp {
 namespace {
 
 const std::string kChooseCareer = "Please choose a career.";
 
 }  // namespace
+
+std::int64_t SystemClockSeconds() {
+    const auto now = std::chrono::system_clock::now().time_since_epoch();
+    return std::chrono::duration_cast<std::chrono::seconds>(now).count();
+}
 
 CKelmarPatrol2Dlg::CKelmarPatrol2Dlg(FileOps& files, RandomSource& random)
     : files_(files), random_(random) {}

@@ -3,8 +3,11 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
+#include <functional>
 #include <string>
 
+#include "apply/make_changes.h"
 #include "career/codes.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -15,6 +18,11 @@ namespace kp {
 inline constexpr int kMaxCareers = 50;
 inline constexpr int kGridFieldLimit = 5;
 inline constexpr int kAboutCommand = 0x0010;
+inline constexpr int kUndoCommand = 0x0020;
+
+// Seconds since 1970 UTC; the time a change is recorded with.
+using ChangeClock = std::function<std::int64_t()>;
+std::int64_t SystemClockSeconds();
 
 class CKelmarPatrol2Dlg {
   public:
@@ -22,6 +30,7 @@ class CKelmarPatrol2Dlg {
 
     // The window exists from here on; the model talks to it through `controls`.
     void Attach(DialogControls& controls) { controls_ = &controls; }
+    void SetClock(ChangeClock clock) { clock_ = std::move(clock); }
 
     bool OnInitDialog();
     bool UpdateData(bool saveAndValidate);
@@ -35,6 +44,8 @@ class CKelmarPatrol2Dlg {
     void OnEnteredMed();
     void OnOK();
     void OnCancel();
+    // "Undo Last Changes...": the selected career's last change put back.
+    void OnUndoLastChanges();
 
     int GeneratePatrolGrid();
     void PickGridFromList(const int* list);
@@ -90,10 +101,12 @@ class CKelmarPatrol2Dlg {
     void AskForCareer();
     bool LoadCareer();
     void ForgetCareer();
+    ChangeDialogue Dialogue();
 
     FileOps& files_;
     RandomSource& random_;
     DialogControls* controls_ = nullptr;
+    ChangeClock clock_ = SystemClockSeconds;
     bool careerLoaded_ = false;
     // The history's hull integrity as loaded; every run of "Make Changes" raises from it.
     float loadedHullIntegrity_ = 100.0f;

@@ -44,6 +44,14 @@ class Tree final : public FileOps {
         ADD_FAILURE() << "the search removed " << path;
         return false;
     }
+    bool Link(const fs::path& existing, const fs::path&) override {
+        ADD_FAILURE() << "the search linked " << existing;
+        return false;
+    }
+    LockResult LockFolder(const fs::path& folder) override {
+        ADD_FAILURE() << "the search locked " << folder;
+        return {};
+    }
     std::optional<std::vector<DirEntry>> List(const fs::path& dir) override {
         if (unreadable_.count(dir) != 0) {
             return std::nullopt;

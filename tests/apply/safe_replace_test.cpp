@@ -6,6 +6,7 @@
 
 #include "career_fixture.h"
 #include "faulty_file_ops.h"
+#include "rewrite_one_file.h"
 
 namespace kp {
 namespace {
@@ -57,7 +58,7 @@ TEST_F(SafeReplace, ChangesOnlyTheValueAndKeepsEveryOtherByte) {
         "; comment [a]\n[INIT]\nPatrols=2\n[PATROL 001]\nPatrolArea=AB12\n[PATROL 002]\n"
         "PatrolArea=NULL\nOther=\tx [y] \n");
     WriteFile(File(), before);
-    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Committed);
+    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Ready);
     std::string after = before;
     after.replace(after.find("PatrolArea=NULL"), 15, "PatrolArea=ES32");
     EXPECT_EQ(ReadFile(File()), after);
@@ -83,7 +84,7 @@ TEST_F(SafeReplace, EditedLinesKeepTheirOwnLineEnd) {
     };
     for (const Case& c : cases) {
         WriteFile(File(), c.before);
-        EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Committed);
+        EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Ready);
         EXPECT_EQ(ReadFile(File()), c.after);
     }
 }
@@ -93,7 +94,7 @@ TEST_F(SafeReplace, KeepsTheSectionsAfterTheTarget) {
         "[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=NULL\n[PATROL 002]\nPatrolArea=NULL\n"
         "[PATROL 007]\ntail\n");
     WriteFile(File(), before);
-    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Committed);
+    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Ready);
     EXPECT_EQ(ReadFile(File()),
               Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=ES32\n[PATROL 002]\n"
                    "PatrolArea=NULL\n[PATROL 007]\ntail\n"));
@@ -135,7 +136,7 @@ TEST_F(SafeReplace, AMissingFileIsReportedAndNothingIsCreated) {
 TEST_F(SafeReplace, ALeftoverTemporaryFileIsEmptiedAndReused) {
     WriteFile(File(), Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=NULL\n"));
     WriteFile(Temp(), std::string(5000, 'x'));
-    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Committed);
+    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Ready);
     EXPECT_EQ(ReadFile(File()), Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=ES32\n"));
     EXPECT_EQ(Names(), std::vector<std::string>{"patrols_0.cfg"});
 }
@@ -147,7 +148,7 @@ TEST_F(SafeReplace, LongLinesAreCopiedWhole) {
         Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nNote=" + filler + "PatrolArea=XX99\nZ=" + filler +
              "[PATROL 005]\n" + "PatrolArea=NULL\n");
     WriteFile(File(), before);
-    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Committed);
+    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Ready);
     std::string after = before;
     after.replace(after.rfind("PatrolArea=NULL"), 15, "PatrolArea=ES32");
     EXPECT_EQ(ReadFile(File()), after);
@@ -169,7 +170,7 @@ TEST_F(SafeReplace, AnAppendedLineStandsOnItsOwnLine) {
     };
     for (const auto& [before, after] : cases) {
         WriteFile(File(), before);
-        EXPECT_EQ(Run(saveWriter()), WriteOutcome::Committed);
+        EXPECT_EQ(Run(saveWriter()), WriteOutcome::Ready);
         EXPECT_EQ(ReadFile(File()), after);
     }
 }
@@ -211,7 +212,7 @@ TEST_F(SafeReplace, TheNewContentKeepsTheFilesPermissions) {
     WriteFile(File(), Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=NULL\n"));
     const auto mode = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
     fs::permissions(File(), mode);
-    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Committed);
+    EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Ready);
     EXPECT_EQ(fs::status(File()).permissions(), mode);
 }
 #endif
@@ -223,7 +224,7 @@ TEST_F(SafeReplace, EveryFailingOperationLeavesOldOrNewContent) {
                                std::string(200000, 'z') + "\r\n";
     FaultyFileOps counter(SystemFileOps());
     WriteFile(File(), before);
-    ASSERT_EQ(Run(AreaWriter(), counter), WriteOutcome::Committed);
+    ASSERT_EQ(Run(AreaWriter(), counter), WriteOutcome::Ready);
     const int operations = counter.Count();
     ASSERT_GE(operations, 7);
 
@@ -234,7 +235,7 @@ TEST_F(SafeReplace, EveryFailingOperationLeavesOldOrNewContent) {
         faulty.FailAt(n);
         const WriteOutcome outcome = Run(AreaWriter(), faulty);
         const std::string failed = FileOpName(faulty.Log()[static_cast<std::size_t>(n - 1)]);
-        if (outcome == WriteOutcome::Committed) {
+        if (outcome == WriteOutcome::Ready) {
             ADD_FAILURE() << "committed although " << failed << " failed";
         }
         EXPECT_EQ(ReadFile(File()), before) << failed;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "career_fixture.h"
+#include "rewrite_one_file.h"
 
 namespace kp {
 namespace {
@@ -27,12 +28,9 @@ const std::string kHistory = Crlf(
 
 TEST_F(Writers, HistoryGetsGridDateAndRaisedHull) {
     WriteFile(folder_.Path() / "patrols.cfg", kHistory);
-    WorkingDate date{12, 5, 1942};
-    float hull = 95.5f;
-    const Writer writer = RewritePatrolHistory(SystemFileOps(), folder_.Path(), "ES3", date, hull);
-    date = {14, 4, 1942};  // moved after the writer was made: the moved date is written
-    EXPECT_EQ(Run(writer), WriteOutcome::Committed);
-    EXPECT_EQ(hull, 100.0f);
+    const Writer writer = RewritePatrolHistory(SystemFileOps(), folder_.Path(), "ES3",
+                                               WorkingDate{14, 4, 1942}, 95.5f);
+    EXPECT_EQ(Run(writer), WriteOutcome::Ready);
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(ReadFile(folder_.Path() / "patrols.cfg"),
               Crlf("[INIT]\nPatrols=2\n[PATROL 000]\nEndDay=1\nHullIntegrity=50.0000\n"
@@ -43,14 +41,32 @@ TEST_F(Writers, HistoryGetsGridDateAndRaisedHull) {
 TEST_F(Writers, HullIsRaisedOnceForEveryLineAndCappedAt100) {
     WriteFile(folder_.Path() / "patrols.cfg",
               Crlf("[INIT]\nPatrols=1\n[PATROL 000]\nHullIntegrity=1\nHullIntegrity=1\n"));
-    WorkingDate date{1, 1, 1943};
-    float hull = 70.0f;
+    const Writer writer = RewritePatrolHistory(SystemFileOps(), folder_.Path(), "ES32",
+                                               WorkingDate{1, 1, 1943}, 70.0f);
     // Wrong key count: the copy is thrown away, but the raise has happened.
-    EXPECT_EQ(Run(RewritePatrolHistory(SystemFileOps(), folder_.Path(), "ES32", date, hull)),
-              WriteOutcome::Discarded);
-    EXPECT_EQ(hull, 90.0f);
+    const PreparedFile prepared = PrepareTempFile(
+        SystemFileOps(), writer, [this](const std::string& text) { shown_.push_back(text); });
+    EXPECT_EQ(prepared.outcome, WriteOutcome::Discarded);
+    EXPECT_EQ(RaisedHull(70.0f, HitsOf(writer, prepared, kHullKey)), 90.0f);
+    EXPECT_EQ(RaisedHull(95.5f, 1), 100.0f);
     EXPECT_EQ(shown_,
               std::vector<std::string>{"Failed to write the new data to your 'patrols.cfg' file."});
+}
+
+// Where the history did not give the whole end date, no date is written: the
+// start-date lines stay as they were and still count.
+TEST_F(Writers, AnUnknownDateLeavesTheDateLinesAlone) {
+    const std::string before = Crlf(
+        "[INIT]\nPatrols=4\n[PATROL 004]\nPatrolArea=NULL\nNbDaysInBase=7\nStartDay=1\n"
+        "StartMonth=1\nStartYear=1941\nHullIntegrity=80.0000\n");
+    WriteFile(folder_.Path() / "patrols_0.cfg", before);
+    EXPECT_EQ(
+        Run(RewriteNextPatrol(SystemFileOps(), folder_.Path(), "ES32", std::nullopt, 90.0f, false)),
+        WriteOutcome::Ready);
+    std::string after = before;
+    after.replace(after.find("NULL"), 4, "ES32");
+    after.replace(after.find("80.0000"), 7, "90.0000");
+    EXPECT_EQ(ReadFile(folder_.Path() / "patrols_0.cfg"), after);
 }
 
 TEST_F(Writers, RadarIsRaisedButNeverLowered) {
@@ -68,7 +84,7 @@ TEST_F(Writers, RadarIsRaisedButNeverLowered) {
         WriteFile(folder_.Path() / "careers_0.cfg",
                   head + Crlf("RadarWarningReceiverUpg=" + c.stored + "\n"));
         EXPECT_EQ(Run(UpgradeRadarDetectors(SystemFileOps(), folder_.Path(), c.code)),
-                  WriteOutcome::Committed);
+                  WriteOutcome::Ready);
         EXPECT_EQ(ReadFile(folder_.Path() / "careers_0.cfg"),
                   head + Crlf("RadarWarningReceiverUpg=" + c.written + "\n"))
             << c.stored << " with " << c.code;
@@ -91,7 +107,7 @@ TEST_F(Writers, NextPatrolGetsGridStartDateHullAndFlotilla) {
     const WorkingDate date{2, 3, 1943};
     const float hull = 87.5f;
     EXPECT_EQ(Run(RewriteNextPatrol(SystemFileOps(), folder_.Path(), "NULL", date, hull, true)),
-              WriteOutcome::Committed);
+              WriteOutcome::Ready);
     EXPECT_EQ(shown_, std::vector<std::string>{"Job Done."});
     EXPECT_EQ(ReadFile(folder_.Path() / "patrols_0.cfg"),
               Crlf("[INIT]\nPatrols=4\n[PATROL 004]\nPatrolArea=NULL\nNbDaysInBase=7\n"
@@ -123,7 +139,7 @@ TEST_F(Writers, SaveAsksBeforeOverwritingAValidArea) {
             return true;
         });
     EXPECT_EQ(writer.temp, folder_.Path() / "3" / "Save1.TMP");
-    EXPECT_EQ(Run(writer), WriteOutcome::Committed);
+    EXPECT_EQ(Run(writer), WriteOutcome::Ready);
     EXPECT_EQ(asked, 1);  // "NULL" and a value starting with it count as no area
     EXPECT_EQ(ReadFile(save), Crlf("PatrolArea=ES3\nX=1\nPatrolArea=ES3\nPatrolArea=ES3\n"));
     EXPECT_EQ(shown_, std::vector<std::string>{"Job Done."});

@@ -89,6 +89,10 @@ class FailingReads final : public FileOps {
         return real_.Replace(from, to);
     }
     bool Remove(const fs::path& path) override { return real_.Remove(path); }
+    bool Link(const fs::path& existing, const fs::path& to) override {
+        return real_.Link(existing, to);
+    }
+    LockResult LockFolder(const fs::path& folder) override { return real_.LockFolder(folder); }
     std::optional<std::vector<DirEntry>> List(const fs::path& dir) override {
         return real_.List(dir);
     }

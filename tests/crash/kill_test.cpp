@@ -1,6 +1,7 @@
 // Kills "Make Changes" at random instants while it rewrites three files of a
 // career with a large history, and checks after every kill that each file is
-// there with either its old or its new content, whole.
+// there with either its old or its new content, whole, and that once the
+// career is selected again its files are all old or all new.
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -23,14 +24,14 @@ using Clock = std::chrono::steady_clock;
 
 const char* const kFiles[] = {"patrols.cfg", "careers_0.cfg", "patrols_0.cfg"};
 
-int Iterations() {
-    const char* text = std::getenv("KP_CRASH_ITERATIONS");
-    return text != nullptr ? std::atoi(text) : 300;
+int Setting(const char* name, int otherwise) {
+    const char* text = std::getenv(name);
+    return text != nullptr ? std::atoi(text) : otherwise;
 }
 
-// About 20 MB of history: many long patrols before the last one.
+// About 10 KB a patrol; 2000 make 20 MB (KP_CRASH_PATROLS=5000 for 50 MB).
 std::string LargeHistory() {
-    const int patrols = 2000;
+    const int patrols = Setting("KP_CRASH_PATROLS", 2000);
     std::string text = "[INIT]\r\nPatrols=" + std::to_string(patrols) + "\r\n";
     const std::string log(10000, 'x');
     for (int i = 0; i < patrols; ++i) {
@@ -43,15 +44,24 @@ std::string LargeHistory() {
     return text;
 }
 
-pid_t Spawn(const fs::path& cfg) {
+pid_t Spawn(const fs::path& cfg, const char* mode = nullptr) {
     const pid_t pid = fork();
     if (pid == 0) {
         const int devnull = open("/dev/null", O_WRONLY);
+        dup2(devnull, 1);
         dup2(devnull, 2);
-        execl(KP_CRASH_CHILD, KP_CRASH_CHILD, cfg.c_str(), static_cast<char*>(nullptr));
+        if (mode != nullptr) {
+            execl(KP_CRASH_CHILD, KP_CRASH_CHILD, mode, cfg.c_str(), static_cast<char*>(nullptr));
+        } else {
+            execl(KP_CRASH_CHILD, KP_CRASH_CHILD, cfg.c_str(), static_cast<char*>(nullptr));
+        }
         _exit(127);
     }
     return pid;
+}
+
+bool IsUndoPoint(const std::string& name) {
+    return name.starts_with("KelmarPatrol.undo");
 }
 
 int Wait(pid_t pid) {
@@ -80,10 +90,12 @@ class CrashTest : public ::testing::Test {
 };
 
 TEST_F(CrashTest, EveryFileIsOldOrNewAfterAKill) {
+    const std::string patrols = std::to_string(Setting("KP_CRASH_PATROLS", 2000));
     const std::string old[] = {
         LargeHistory(),
         Crlf("[INIT]\nCareers=0\n[CAREER 000]\nRadarWarningReceiverUpg=-1\n"),
-        Crlf("[INIT]\nPatrols=2000\n[PATROL 2000]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
+        Crlf("[INIT]\nPatrols=" + patrols + "\n[PATROL " + patrols +
+             "]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
              "PatrolArea=NULL\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n"
              "HullIntegrity=100.0000\nFlotilla=2\n"),
     };
@@ -107,7 +119,8 @@ TEST_F(CrashTest, EveryFileIsOldOrNewAfterAKill) {
     std::uniform_int_distribution<long long> instant(
         0, std::chrono::duration_cast<std::chrono::microseconds>(runTime).count());
     int killedMidway = 0;
-    for (int n = 0; n < Iterations(); ++n) {
+    const int iterations = Setting("KP_CRASH_ITERATIONS", 300);
+    for (int n = 0; n < iterations; ++n) {
         Restore();
         const pid_t pid = Spawn(cfg_.Path());
         std::this_thread::sleep_for(std::chrono::microseconds(instant(rng)));
@@ -124,18 +137,31 @@ TEST_F(CrashTest, EveryFileIsOldOrNewAfterAKill) {
         }
         killedMidway += changed > 0 && changed < 3 ? 1 : 0;
 
+        // The start that selects the career puts an interrupted change back.
+        ASSERT_EQ(Wait(Spawn(cfg_.Path(), "--select")), 0) << "selection after kill " << n;
+        int stillNew = 0;
+        for (int i = 0; i < 3; ++i) {
+            const std::string now = ReadFile(Career() / kFiles[i]);
+            ASSERT_TRUE(now == old[i] || now == fresh[i]) << kFiles[i] << " after kill " << n;
+            stillNew += now == fresh[i] ? 1 : 0;
+        }
+        ASSERT_TRUE(stillNew == 0 || stillNew == 3)
+            << stillNew << " of 3 files new after the selection following kill " << n;
+
         // Whatever the kill left, including a temporary file, a new run completes.
         ASSERT_EQ(Wait(Spawn(cfg_.Path())), 0) << "run after kill " << n;
         for (const auto& entry : fs::directory_iterator(Career())) {
             const std::string name = entry.path().filename().string();
-            ASSERT_TRUE(name == kFiles[0] || name == kFiles[1] || name == kFiles[2])
+            ASSERT_TRUE(name == kFiles[0] || name == kFiles[1] || name == kFiles[2] ||
+                        IsUndoPoint(name))
                 << name << " left after the run following kill " << n;
         }
     }
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(ReadFile(masters_.Path() / kFiles[i]), old[i]) << "written in place";
     }
-    std::cout << "kills that left some files new and some old: " << killedMidway << "\n";
+    std::cout << "kills that left some files new and some old until the next selection: "
+              << killedMidway << "\n";
 }
 
 }  // namespace

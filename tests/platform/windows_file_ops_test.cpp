@@ -13,6 +13,7 @@
 #include "career/line_io.h"
 #include "career_fixture.h"
 #include "platform/file_ops.h"
+#include "rewrite_one_file.h"
 
 namespace kp {
 namespace {
@@ -179,7 +180,7 @@ TEST_F(WindowsFileOps, RewriteOfAnUpperCaseCrlfFileChangesOnlyTheValue) {
     std::vector<std::string> shown;
     EXPECT_EQ(RewriteThroughTempFile(SystemFileOps(), writer,
                                      [&](const std::string& text) { shown.push_back(text); }),
-              WriteOutcome::Committed);
+              WriteOutcome::Ready);
     std::string expected = kCrlfFile;
     expected.replace(expected.find("NULL"), 4, "ES32");
     EXPECT_EQ(ReadFile(In("PATROLS_0.CFG")), expected);

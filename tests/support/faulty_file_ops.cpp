@@ -39,8 +39,8 @@ class FaultyOutput final : public OutputFile {
 }  // namespace
 
 std::string FileOpName(FileOp op) {
-    static const char* const kNames[] = {"open", "create", "read",    "write",  "flush",
-                                         "sync", "close",  "replace", "remove", "list"};
+    static const char* const kNames[] = {"open",  "create",  "read",   "write", "flush", "sync",
+                                         "close", "replace", "remove", "list",  "link",  "lock"};
     return kNames[static_cast<int>(op)];
 }
 
@@ -72,6 +72,18 @@ bool FaultyFileOps::Replace(const std::filesystem::path& from, const std::filesy
 
 bool FaultyFileOps::Remove(const std::filesystem::path& path) {
     return !Fails(FileOp::Remove) && real_.Remove(path);
+}
+
+bool FaultyFileOps::Link(const std::filesystem::path& existing, const std::filesystem::path& to) {
+    return !Fails(FileOp::Link) && real_.Link(existing, to);
+}
+
+// A lock that cannot be had looks to the program like another copy holding it.
+LockResult FaultyFileOps::LockFolder(const std::filesystem::path& folder) {
+    if (Fails(FileOp::Lock)) {
+        return {LockState::Busy, nullptr};
+    }
+    return real_.LockFolder(folder);
 }
 
 std::optional<std::vector<DirEntry>> FaultyFileOps::List(const std::filesystem::path& dir) {

@@ -10,7 +10,20 @@
 
 namespace kp {
 
-enum class FileOp { Open, Create, Read, Write, Flush, Sync, Close, Replace, Remove, List };
+enum class FileOp {
+    Open,
+    Create,
+    Read,
+    Write,
+    Flush,
+    Sync,
+    Close,
+    Replace,
+    Remove,
+    List,
+    Link,
+    Lock
+};
 
 class FaultyFileOps final : public FileOps {
   public:
@@ -36,6 +49,8 @@ class FaultyFileOps final : public FileOps {
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Remove(const std::filesystem::path& path) override;
+    bool Link(const std::filesystem::path& existing, const std::filesystem::path& to) override;
+    LockResult LockFolder(const std::filesystem::path& folder) override;
     std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
 
   private:

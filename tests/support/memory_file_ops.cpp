@@ -39,6 +39,17 @@ class MemoryOutput final : public OutputFile {
     std::string& target_;
 };
 
+class MemoryLock final : public FolderLock {
+  public:
+    MemoryLock(std::set<std::filesystem::path>& locked, std::filesystem::path folder)
+        : locked_(locked), folder_(std::move(folder)) {}
+    ~MemoryLock() override { locked_.erase(folder_); }
+
+  private:
+    std::set<std::filesystem::path>& locked_;
+    std::filesystem::path folder_;
+};
+
 }  // namespace
 
 void MemoryFileOps::Put(const std::filesystem::path& path, std::string bytes) {
@@ -65,6 +76,24 @@ bool MemoryFileOps::Replace(const std::filesystem::path& from, const std::filesy
     files_.erase(it);
     files_[to.lexically_normal()] = std::move(bytes);
     return true;
+}
+
+// A copy, as on a file system without hard links.
+bool MemoryFileOps::Link(const std::filesystem::path& existing, const std::filesystem::path& to) {
+    const auto it = files_.find(existing.lexically_normal());
+    if (it == files_.end() || files_.contains(to.lexically_normal())) {
+        return false;
+    }
+    files_[to.lexically_normal()] = it->second;
+    return true;
+}
+
+LockResult MemoryFileOps::LockFolder(const std::filesystem::path& folder) {
+    const std::filesystem::path name = folder.lexically_normal();
+    if (!locked_.insert(name).second) {
+        return {LockState::Busy, nullptr};
+    }
+    return {LockState::Held, std::make_unique<MemoryLock>(locked_, name)};
 }
 
 bool MemoryFileOps::Remove(const std::filesystem::path& path) {

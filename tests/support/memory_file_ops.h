@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <set>
 #include <string>
 
 #include "platform/file_ops.h"
@@ -17,11 +18,14 @@ class MemoryFileOps final : public FileOps {
     std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
+    bool Link(const std::filesystem::path& existing, const std::filesystem::path& to) override;
+    LockResult LockFolder(const std::filesystem::path& folder) override;
     bool Remove(const std::filesystem::path& path) override;
     std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
 
   private:
     std::map<std::filesystem::path, std::string> files_;  // folders are implied by their files
+    std::set<std::filesystem::path> locked_;
 };
 
 }  // namespace kp

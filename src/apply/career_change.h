@@ -1,0 +1,87 @@
+// One change to a career, all or nothing: before a file is replaced, its old
+// content is kept beside the career's files and a record names every file
+// the change has replaced so far, with the size and fingerprint of its old
+// and new content. A failure puts back what was replaced; a change cut off
+// by a crash is put back the next time the career is read; and the kept
+// content of the last whole change is the career's one undo point.
+//
+// In the career folder, under names no "*.cfg" or "*.psc" search matches:
+//   KelmarPatrol.undo    the record (plain text)
+//   KelmarPatrol.undo1.. the old content of each file, in the record's order
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "apply/content_hash.h"
+#include "platform/file_ops.h"
+
+namespace kp {
+
+struct ChangedFile {
+    std::string path;  // relative to the career folder, "/" between names
+    std::string kept;  // the name of its old content in the career folder
+    Content old;
+    Content fresh;
+};
+
+struct UndoPoint {
+    std::int64_t madeAt = 0;  // seconds since 1970 UTC
+    bool whole = false;       // false while the change is under way
+    std::vector<ChangedFile> files;
+};
+
+std::optional<UndoPoint> ReadUndoPoint(FileOps& ops, const std::filesystem::path& careerFolder);
+
+class CareerChange {
+  public:
+    CareerChange(FileOps& ops, std::filesystem::path careerFolder, std::int64_t madeAt);
+
+    // Keeps the file's old content, records it, then puts the finished
+    // temporary file in the file's place. False, with the file as it was and
+    // the temporary file removed, when any step fails.
+    bool Replace(const std::filesystem::path& file, const std::filesystem::path& temp,
+                 const Content& old, const Content& fresh);
+    bool Empty() const { return point_.files.empty(); }
+    // Puts the old content back into every file replaced so far; the undo
+    // point goes with it. False when a file could not be put back: the
+    // record then stays, and the next reading of the career finishes the job.
+    bool PutBack();
+    // The change is whole; its kept content is now the undo point. False
+    // when that could not be recorded: the change is then put back.
+    bool Finish();
+
+  private:
+    bool Record();
+
+    FileOps& ops_;
+    std::filesystem::path careerFolder_;
+    UndoPoint point_;
+};
+
+enum class UndoCheck {
+    Ready,
+    ChangedSince,  // a file no longer holds what the change wrote
+    KeptDamaged,   // a kept content is missing or not what was kept
+};
+
+UndoCheck CheckUndo(FileOps& ops, const std::filesystem::path& careerFolder,
+                    const UndoPoint& point);
+
+// Puts back the old content of every file of the undo point that holds its
+// new content, then removes the undo point. False when a file could not be
+// put back; the record then says the change is under way, so that the next
+// reading of the career finishes putting it back.
+bool PutBackUndoPoint(FileOps& ops, const std::filesystem::path& careerFolder, UndoPoint point);
+
+enum class Recovery { Nothing, PutBack, Failed };
+
+// A change cut off before it was whole is put back: every file that holds
+// its new content gets its old content again. Files that hold neither (the
+// simulation has written them since) are left alone, and so is the record.
+Recovery RecoverInterruptedChange(FileOps& ops, const std::filesystem::path& careerFolder);
+
+}  // namespace kp

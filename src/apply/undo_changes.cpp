@@ -1,0 +1,108 @@
+#include "apply/undo_changes.h"
+
+#include <chrono>
+#include <cstdio>
+
+#include "apply/career_change.h"
+
+namespace kp {
+namespace {
+
+constexpr std::string_view kNoUndoPoint = "There is no change to undo for this career.";
+constexpr std::string_view kChangedSince =
+    "The files of this career have changed since the last change (the simulation has played "
+    "on), so it can no longer be undone.";
+constexpr std::string_view kKeptDamaged =
+    "The kept copy of the files before the last change is missing or damaged, so the change "
+    "cannot be undone.";
+constexpr std::string_view kNotAllPutBack =
+    "Not every file could be put back; the rest are put back when the career is next selected.";
+constexpr std::string_view kInterrupted =
+    "The last change to this career was interrupted; its files were put back as they were "
+    "before it.";
+constexpr std::string_view kInterruptedNotPutBack =
+    "The last change to this career was interrupted, and its files could not all be put back "
+    "yet; they are put back when the career is next selected.";
+
+// "a", "a and b", "a, b and c".
+std::string FileList(const UndoPoint& point) {
+    std::string text;
+    for (std::size_t i = 0; i < point.files.size(); ++i) {
+        if (i > 0) {
+            text += i + 1 == point.files.size() ? " and " : ", ";
+        }
+        text += point.files[i].path;
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string ChangeTimeText(std::int64_t secondsSince1970) {
+    using namespace std::chrono;
+    const sys_seconds when{seconds(secondsSince1970)};
+    const sys_days day = floor<days>(when);
+    const year_month_day date{day};
+    const hh_mm_ss time{when - day};
+    char text[64];
+    std::snprintf(text, sizeof text, "%04d-%02u-%02u at %02d:%02d UTC",
+                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
+                  static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
+                  static_cast<int>(time.minutes().count()));
+    return text;
+}
+
+bool UndoLastChanges(FileOps& ops, const std::filesystem::path& careerFolder,
+                     const ChangeDialogue& dialogue) {
+    const LockResult lock = ops.LockFolder(careerFolder);
+    if (lock.state == LockState::Busy) {
+        dialogue.show(std::string(kCareerBusy));
+        return false;
+    }
+    const auto point = ReadUndoPoint(ops, careerFolder);
+    if (!point || !point->whole) {
+        dialogue.show(std::string(kNoUndoPoint));
+        return false;
+    }
+    switch (CheckUndo(ops, careerFolder, *point)) {
+        case UndoCheck::Ready:
+            break;
+        case UndoCheck::ChangedSince:
+            dialogue.show(std::string(kChangedSince));
+            return false;
+        case UndoCheck::KeptDamaged:
+            dialogue.show(std::string(kKeptDamaged));
+            return false;
+    }
+    const std::string question = "Undo the change made on " + ChangeTimeText(point->madeAt) +
+                                 "?\nFiles put back as they were before it: " + FileList(*point) +
+                                 ".";
+    if (!dialogue.ask(question)) {
+        return false;
+    }
+    if (!PutBackUndoPoint(ops, careerFolder, *point)) {
+        dialogue.show(std::string(kNotAllPutBack));
+    }
+    return true;
+}
+
+void PutRightInterruptedChange(FileOps& ops, const std::filesystem::path& careerFolder,
+                               const ShowMessage& show) {
+    // Another copy in the middle of its change is not interrupted.
+    const LockResult lock = ops.LockFolder(careerFolder);
+    if (lock.state == LockState::Busy) {
+        return;
+    }
+    switch (RecoverInterruptedChange(ops, careerFolder)) {
+        case Recovery::Nothing:
+            break;
+        case Recovery::PutBack:
+            show(std::string(kInterrupted));
+            break;
+        case Recovery::Failed:
+            show(std::string(kInterruptedNotPutBack));
+            break;
+    }
+}
+
+}  // namespace kp

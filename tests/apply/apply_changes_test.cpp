@@ -1,0 +1,108 @@
+// The change procedure on its own, on an in-memory career: what only it
+// decides (a career another copy is changing, an end date the history did
+// not give) and the undo point's refusals, which no script can bring about.
+#include <gtest/gtest.h>
+
+#include "apply/make_changes.h"
+#include "apply/undo_changes.h"
+#include "career_fixture.h"
+#include "memory_file_ops.h"
+
+namespace kp {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCareer = "/cfg/careers/Topp";
+
+const std::string kNextPatrol = Crlf(
+    "[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=NULL\nNbDaysInBase=31\nStartDay=4\n"
+    "StartMonth=5\nStartYear=1941\nHullIntegrity=100.0000\n");
+// A new career's history: no patrol has ended yet.
+const std::string kEmptyHistory = Crlf("[INIT]\nPatrols=1\n[PATROL 000]\n");
+
+class ApplyChangesTest : public ::testing::Test {
+  protected:
+    ApplyChangesTest() {
+        files_.Put(kCareer / "patrols_0.cfg", kNextPatrol);
+        files_.Put(kCareer / "patrols.cfg", kEmptyHistory);
+    }
+
+    ChangeEnd Apply(WorkingDate end) {
+        const ChangeRequest request{
+            .careerFolder = kCareer,
+            .madeAt = 1796688000,
+            .grid = "ES32",
+            .daysInPort = 31,
+            .tankerChoice = 0,
+            .seaStatus = 1,
+            .boatClass = 1,
+            .lastPatrolEnd = end,
+            .hullIntegrity = 100.0f,
+            .autoRadarUpdate = false,
+            .enteredMed = 0,
+            .startYear = 1941,
+            .startMonth = 5,
+            .save = {},
+            .saveStem = {},
+        };
+        return ApplyChanges(files_, random_, request, Dialogue()).end;
+    }
+    ChangeDialogue Dialogue() {
+        return {[this](const std::string& text) { shown_.push_back(text); },
+                [this](const std::string& question) {
+                    shown_.push_back(question);
+                    return true;
+                }};
+    }
+    const std::string& File(const char* name) { return files_.Files().at(kCareer / name); }
+
+    MemoryFileOps files_;
+    RandomSource random_;
+    std::vector<std::string> shown_;
+};
+
+TEST_F(ApplyChangesTest, AnEndDateNotReadWholeIsNeverWritten) {
+    EXPECT_EQ(Apply({-1, -1, -1}), ChangeEnd::Close);
+    std::string expected = kNextPatrol;
+    expected.replace(expected.find("NULL"), 4, "ES32");
+    EXPECT_EQ(File("patrols_0.cfg"), expected);
+    EXPECT_EQ(shown_, std::vector<std::string>{"Job Done."});
+}
+
+TEST_F(ApplyChangesTest, ACareerAnotherCopyIsChangingIsLeftAlone) {
+    const LockResult other = files_.LockFolder(kCareer);
+    ASSERT_EQ(other.state, LockState::Held);
+    EXPECT_EQ(Apply({12, 5, 1942}), ChangeEnd::StayOpen);
+    EXPECT_EQ(File("patrols_0.cfg"), kNextPatrol);
+    EXPECT_EQ(shown_, std::vector<std::string>{std::string(kCareerBusy)});
+}
+
+TEST_F(ApplyChangesTest, UndoPutsBackOnlyWhatTheChangeWrote) {
+    EXPECT_EQ(Apply({12, 5, 1942}), ChangeEnd::Close);
+    const std::string changed = File("patrols_0.cfg");
+    ASSERT_NE(changed, kNextPatrol);
+
+    // The simulation has played on: the change can no longer be undone.
+    files_.Put(kCareer / "patrols_0.cfg", changed + "X=1\r\n");
+    shown_.clear();
+    EXPECT_FALSE(UndoLastChanges(files_, kCareer, Dialogue()));
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_TRUE(shown_[0].find("changed since") != std::string::npos) << shown_[0];
+
+    files_.Put(kCareer / "patrols_0.cfg", changed);
+    shown_.clear();
+    EXPECT_TRUE(UndoLastChanges(files_, kCareer, Dialogue()));
+    EXPECT_EQ(shown_, std::vector<std::string>{
+                          "Undo the change made on 2026-12-08 at 00:00 UTC?\nFiles put back as "
+                          "they were before it: patrols_0.cfg."});
+    EXPECT_EQ(File("patrols_0.cfg"), kNextPatrol);
+
+    // One step back only.
+    shown_.clear();
+    EXPECT_FALSE(UndoLastChanges(files_, kCareer, Dialogue()));
+    EXPECT_EQ(shown_, std::vector<std::string>{"There is no change to undo for this career."});
+}
+
+}  // namespace
+}  // namespace kp
