@@ -7,6 +7,7 @@
 #include <string>
 #include <system_error>
 
+#include "apply/career_change.h"
 #include "apply/writers.h"
 #include "bench_files.h"
 #include "career_fixture.h"
@@ -87,6 +88,50 @@ void BM_RewriteWithFlushToDisk(benchmark::State& state) {
     RewriteHistory(state, SystemFileOps());
 }
 
+// As above, on a file system without hard links: the old content is copied.
+class NoLinkOps final : public FileOps {
+  public:
+    std::unique_ptr<InputFile> OpenRead(const fs::path& p) override { return ops_.OpenRead(p); }
+    std::unique_ptr<OutputFile> Create(const fs::path& p) override { return ops_.Create(p); }
+    bool Replace(const fs::path& a, const fs::path& b) override { return ops_.Replace(a, b); }
+    bool Remove(const fs::path& p) override { return ops_.Remove(p); }
+    bool Link(const fs::path&, const fs::path&) override { return false; }
+    LockResult LockFolder(const fs::path& d) override { return ops_.LockFolder(d); }
+    std::optional<std::vector<DirEntry>> List(const fs::path& d) override { return ops_.List(d); }
+
+  private:
+    NoSyncOps ops_;
+};
+
+// The history's part of a tanker change as "Make Changes" makes it: the copy
+// prepared, the old content kept as the undo point and recorded, the copy
+// put in the file's place, the change recorded as whole.
+void ChangeHistory(benchmark::State& state, FileOps& ops) {
+    Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
+    const WorkingDate date{14, 4, 1942};
+    for (auto _ : state) {
+        const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, 85.0f);
+        const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
+        CareerChange change(ops, setup.folder.Path(), 0);
+        if (prepared.outcome != WriteOutcome::Ready ||
+            !change.Replace(writer.file, writer.temp, prepared.old, prepared.fresh) ||
+            !change.Finish()) {
+            state.SkipWithError("change failed");
+        }
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * setup.bytes));
+}
+
+void BM_ChangeKeptByLink(benchmark::State& state) {
+    NoSyncOps ops;
+    ChangeHistory(state, ops);
+}
+
+void BM_ChangeKeptByCopy(benchmark::State& state) {
+    NoLinkOps ops;
+    ChangeHistory(state, ops);
+}
+
 void BM_CopyInProcess(benchmark::State& state) {
     Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
     const fs::path copy = setup.folder.Path() / "copy.cfg";
@@ -139,6 +184,8 @@ void BM_SedInPlace(benchmark::State& state) {
 }
 
 BENCHMARK(BM_Rewrite)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangeKeptByLink)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChangeKeptByCopy)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CopyInProcess)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CpCommand)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_CpThenMv)->Arg(1)->Arg(64)->Unit(benchmark::kMillisecond);

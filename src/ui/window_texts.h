@@ -12,6 +12,7 @@ inline constexpr std::string_view kWindowCaption = "Orwen's Patrol Changer v4.0"
 inline constexpr std::string_view kAboutCaption = "About KelmarPatrol";
 inline constexpr std::string_view kAboutVersion = "KelmarPatrol Version 4.0";
 inline constexpr std::string_view kAboutMenuItem = "&About KelmarPatrol...";
+inline constexpr std::string_view kUndoMenuItem = "&Undo Last Changes...";
 inline constexpr std::string_view kProgramVersion = "4.0.0.0";
 
 // Captions of the base buttons, by TankerChoice.

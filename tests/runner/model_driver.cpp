@@ -12,6 +12,7 @@ class ModelDriver final : public ScenarioDriver {
   public:
     bool Start(const std::filesystem::path& cfgFolder, std::uint32_t seed,
                MessageHandler onMessage) override {
+        dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
         if (!StartUp(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
             onMessage_(kNoCareersMessage, MessageButtons::Ok);
@@ -55,6 +56,7 @@ class ModelDriver final : public ScenarioDriver {
     void PressOk() override { dialog_.OnOK(); }
     void PressCancel() override { dialog_.OnCancel(); }
     std::string About() override { return std::string(kAboutVersion); }
+    void Undo() override { dialog_.OnUndoLastChanges(); }
 
     WindowContents Show() const override {
         WindowContents c;

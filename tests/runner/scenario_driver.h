@@ -13,6 +13,9 @@
 
 namespace kp {
 
+// The time every scenario's changes are made at: 2026-12-08 00:00 UTC.
+inline constexpr std::int64_t kScenarioTime = 1796688000;
+
 struct WindowContents {
     std::vector<std::string> careers;
     std::string selected;
@@ -46,6 +49,8 @@ class ScenarioDriver {
     virtual void PressCancel() = 0;
     // Opens the About box, closes it with OK, and returns its version line.
     virtual std::string About() = 0;
+    // Chooses "Undo Last Changes..." as a user of this window does.
+    virtual void Undo() = 0;
     virtual WindowContents Show() const = 0;
     virtual std::optional<DialogResult> Closed() const = 0;
     virtual void Screenshot(const std::filesystem::path& file) = 0;

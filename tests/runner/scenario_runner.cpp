@@ -317,6 +317,8 @@ void Runner::Do(const std::string& command, const std::string& rest) {
             driver_.PressOk();
         } else if (command == "cancel" && rest.empty()) {
             driver_.PressCancel();
+        } else if (command == "undo" && rest.empty()) {
+            driver_.Undo();
         } else if (command == "about" && rest.empty()) {
             out_ << "about: " << EscapeMessage(driver_.About()) << "\n";
         } else if (command == "show" && rest.empty()) {

@@ -33,6 +33,7 @@ class Win32Driver final : public ScenarioDriver {
   public:
     bool Start(const std::filesystem::path& cfgFolder, std::uint32_t seed,
                MessageHandler onMessage) override {
+        dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
         ui_.emplace([this, cfgFolder, seed] {
             if (!StartUp(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
@@ -119,6 +120,11 @@ class Win32Driver final : public ScenarioDriver {
         PostMessageW(window_, WM_SYSCOMMAND, static_cast<WPARAM>(kAboutCommand), 0);
         SettleAnswering();
         return aboutText_;
+    }
+
+    void Undo() override {
+        PostMessageW(window_, WM_SYSCOMMAND, static_cast<WPARAM>(kUndoCommand), 0);
+        SettleAnswering();
     }
 
     WindowContents Show() const override {

@@ -61,6 +61,7 @@ class WindowDriver final : public ScenarioDriver {
 
     bool Start(const std::filesystem::path& cfgFolder, std::uint32_t seed,
                MessageHandler onMessage) override {
+        dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
         if (!StartUp(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
             ShowProgramMessage(nullptr, kNoCareersMessage, MessageButtons::Ok);
@@ -129,6 +130,13 @@ class WindowDriver final : public ScenarioDriver {
         }
         Settle();
         return aboutText_;
+    }
+
+    void Undo() override {
+        window_->activateWindow();
+        static_cast<void>(QTest::qWaitForWindowActive(window_.get()));
+        QTest::keySequence(window_.get(), Find<QAction>("undoAction").shortcut());
+        Settle();
     }
 
     WindowContents Show() const override {

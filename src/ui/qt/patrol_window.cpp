@@ -54,6 +54,7 @@ PatrolWindow::PatrolWindow(CKelmarPatrol2Dlg& dialog, QWidget* parent)
     dialog_.OnInitDialog();
     findChild<QPushButton*>(ToQString(kMakeChangesName))->setFocus();
     AddAboutCommand();
+    AddUndoCommand();
 }
 
 void PatrolWindow::FindControls() {
@@ -94,6 +95,16 @@ void PatrolWindow::AddAboutCommand() {
         box.exec();
     });
     OfferAboutCommand(*this, *about);
+}
+
+// Below About in the context menu. Not on Ctrl+Z, which the grid field keeps
+// for its own typing: putting back files deserves a key of its own.
+void PatrolWindow::AddUndoCommand() {
+    auto* undo = new QAction(ToQString(kUndoMenuItem), this);
+    undo->setObjectName(QStringLiteral("undoAction"));
+    undo->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
+    connect(undo, &QAction::triggered, this, [this] { dialog_.OnUndoLastChanges(); });
+    addAction(undo);
 }
 
 QLineEdit& PatrolWindow::Edit(Field field) const {

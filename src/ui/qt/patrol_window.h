@@ -49,6 +49,7 @@ class PatrolWindow final : public QDialog, public DialogControls {
     void FindControls();
     void ConnectControls();
     void AddAboutCommand();
+    void AddUndoCommand();
     QLineEdit& Edit(Field field) const;
     QCheckBox& Box(CheckBox box) const;
 

@@ -10,6 +10,7 @@
 #include "ui/win32/message_box.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
+#include "ui/window_texts.h"
 
 namespace kp {
 namespace {
@@ -116,6 +117,7 @@ void PatrolWindow::AddAboutItem() {
     const std::wstring item(text, static_cast<std::size_t>(length));
     AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kAboutCommand), item.c_str());
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kUndoCommand), Wide(kUndoMenuItem).c_str());
 }
 
 bool PatrolWindow::OnCommand(int id, int notification) {
@@ -129,11 +131,16 @@ bool PatrolWindow::OnCommand(int id, int notification) {
 }
 
 bool PatrolWindow::OnSysCommand(WPARAM command) {
-    if ((command & kCommandMask) != static_cast<WPARAM>(kAboutCommand)) {
-        return false;  // move, close and the rest: the system's own handling
+    switch (command & kCommandMask) {
+        case static_cast<WPARAM>(kAboutCommand):
+            ShowAboutBox(window_, dialog_.m_szCfgPath);
+            return true;
+        case static_cast<WPARAM>(kUndoCommand):
+            dialog_.OnUndoLastChanges();
+            return true;
+        default:
+            return false;  // move, close and the rest: the system's own handling
     }
-    ShowAboutBox(window_, dialog_.m_szCfgPath);
-    return true;
 }
 
 // The minimised window shows the icon in the middle of its client area.

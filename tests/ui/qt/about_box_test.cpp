@@ -102,12 +102,13 @@ class AboutCommandTest : public WindowTest {
     }
 };
 
-TEST_F(AboutCommandTest, TheContextMenuOffersTheAboutItem) {
+TEST_F(AboutCommandTest, TheContextMenuOffersTheAboutItemAndUndoBelowIt) {
     EXPECT_EQ(window_->contextMenuPolicy(), Qt::ActionsContextMenu);
     const QList<QAction*> actions = window_->actions();
-    ASSERT_EQ(actions.size(), 1);
+    ASSERT_EQ(actions.size(), 2);
     EXPECT_EQ(actions.front()->text(), "&About KelmarPatrol...");
     EXPECT_EQ(actions.front()->shortcut(), QKeySequence(Qt::Key_F1));
+    EXPECT_EQ(actions.back()->text(), "&Undo Last Changes...");
     const auto seen = OpenWith([&] { actions.front()->trigger(); });
     ASSERT_TRUE(seen.has_value());
     ExpectTheAboutBox(*seen, QString::fromStdString(dialog_.m_szCfgPath));
