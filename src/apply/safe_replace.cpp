@@ -57,7 +57,7 @@ CopyResult Copy(const Writer& writer, LineReader& reader, LineWriter& out) {
         const bool offered = scan ? step == ScanStep::Target : true;
         const KeyRule* rule = offered ? RuleFor(writer, line.text) : nullptr;
         if (rule == nullptr) {
-            out.Put(line);
+            out.Put(line, reader);
             continue;
         }
         const KeyEdit edit = rule->edit(line.text.substr(rule->key.size()));
@@ -69,9 +69,10 @@ CopyResult Copy(const Writer& writer, LineReader& reader, LineWriter& out) {
             ++result.keyCount;
         }
         if (edit.action == EditAction::Replace) {
+            reader.SkipRest(line);
             out.PutEdited(std::string(rule->key) + edit.value, line);
         } else {
-            out.Put(line);
+            out.Put(line, reader);
         }
     }
     result.readFailed = reader.Failed();
