@@ -31,6 +31,20 @@ for mb in 1 64; do
   echo "$mb MB history: $("$bin/rewrite-peak-memory" "$work/$mb") KiB peak resident"
 done
 
+echo "== peak memory of a tanker change on a history holding a 256 MB line"
+read -r at length < <("$bin/rewrite-peak-memory" make-long "$work/long" 256)
+cp "$work/long/careers/Long/patrols.cfg" "$work/patrols-before.cfg"
+start=$(date +%s%N)
+peak=$("$bin/rewrite-peak-memory" tanker "$work/long")
+end=$(date +%s%N)
+# Nothing before the line changes, so it lies at the same offset afterwards.
+kept="changed"
+if cmp -s -i "$at:$at" -n "$length" "$work/patrols-before.cfg" "$work/long/careers/Long/patrols.cfg"; then
+  kept="kept byte for byte"
+fi
+echo "256 MB line: $peak KiB peak resident, $(((end - start) / 1000000)) ms, the line $kept"
+rm "$work/patrols-before.cfg"
+
 echo "== start-up to the window shown, off screen"
 cp -R demo/cfg "$work/cfg"
 export QT_QPA_PLATFORM=offscreen

@@ -60,7 +60,7 @@ CopyResult Copy(const Writer& writer, LineReader& reader, LineWriter& out) {
         const bool offered = scan ? step == ScanStep::Target : true;
         const auto index = offered ? RuleFor(writer, line.text) : std::nullopt;
         if (!index) {
-            out.Put(line);
+            out.Put(line, reader);
             continue;
         }
         const KeyRule* rule = &writer.keys[*index];
@@ -74,9 +74,10 @@ CopyResult Copy(const Writer& writer, LineReader& reader, LineWriter& out) {
             ++result.keyCount;
         }
         if (edit.action == EditAction::Replace) {
+            reader.SkipRest(line);
             out.PutEdited(std::string(rule->key) + edit.value, line);
         } else {
-            out.Put(line);
+            out.Put(line, reader);
         }
     }
     result.readFailed = reader.Failed();

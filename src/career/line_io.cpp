@@ -1,5 +1,6 @@
 #include "career/line_io.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace kp {
@@ -9,12 +10,15 @@ constexpr std::string_view kCrLf = "\r\n";
 constexpr std::string_view kLf = "\n";
 constexpr std::size_t kReadSize = 64 * 1024;
 constexpr std::size_t kFlushSize = 64 * 1024;
+// The longest line handed out whole: a head's worth of text and "\r\n".
+constexpr std::size_t kWholeLine = kLineHead + 2;
+static_assert(kWholeLine < kReadSize, "a whole line must fit the buffer");
 
 }  // namespace
 
 LineReader::LineReader(InputFile& file) : file_(file), buffer_(kReadSize) {}
 
-void LineReader::Refill() {
+bool LineReader::Refill() {
     const std::size_t unread = size_ - pos_;
     if (pos_ > 0) {
         std::memmove(buffer_.data(), buffer_.data() + pos_, unread);
@@ -22,7 +26,7 @@ void LineReader::Refill() {
         size_ = unread;
     }
     if (size_ == buffer_.size()) {
-        buffer_.resize(buffer_.size() * 2);  // a line longer than the buffer
+        return false;
     }
     const std::ptrdiff_t got = file_.Read(buffer_.data() + size_, buffer_.size() - size_);
     if (got < 0) {
@@ -32,25 +36,38 @@ void LineReader::Refill() {
     } else {
         size_ += static_cast<std::size_t>(got);
     }
+    return true;
 }
 
 bool LineReader::Next(LineView& line) {
+    if (!LeaveRest()) {
+        return false;
+    }
     for (;;) {
         const char* begin = buffer_.data() + pos_;
         const std::size_t unread = size_ - pos_;
+        const std::size_t span = std::min(unread, kWholeLine);
         const auto* nl =
-            static_cast<const char*>(std::memchr(begin + searched_, '\n', unread - searched_));
+            static_cast<const char*>(std::memchr(begin + searched_, '\n', span - searched_));
         if (nl != nullptr) {
             std::size_t length = static_cast<std::size_t>(nl - begin);
             const bool crlf = length > 0 && begin[length - 1] == '\r';
             length -= crlf ? 1 : 0;
-            line.text = std::string_view(begin, length);
-            line.end = crlf ? kCrLf : kLf;
+            line = {std::string_view(begin, length), crlf ? kCrLf : kLf};
             pos_ = static_cast<std::size_t>(nl - buffer_.data()) + 1;
             searched_ = 0;
             return true;
         }
-        searched_ = unread;
+        searched_ = span;
+        if (unread >= kWholeLine) {
+            // The head is copied out so that the rest can stream through the buffer.
+            head_.assign(begin, kLineHead);
+            line = {head_, {}, true};
+            pos_ += kLineHead;
+            searched_ = 0;
+            inRest_ = true;
+            return true;
+        }
         if (failed_) {
             return false;
         }
@@ -58,8 +75,7 @@ bool LineReader::Next(LineView& line) {
             if (unread == 0) {
                 return false;
             }
-            line.text = std::string_view(begin, unread);
-            line.end = {};
+            line = {std::string_view(begin, unread), {}};
             pos_ = size_;
             searched_ = 0;
             return true;
@@ -68,7 +84,49 @@ bool LineReader::Next(LineView& line) {
     }
 }
 
+bool LineReader::NextPiece(LineView& line, std::string_view& piece) {
+    while (inRest_ && !failed_) {
+        const char* begin = buffer_.data() + pos_;
+        const std::size_t unread = size_ - pos_;
+        const auto* nl = static_cast<const char*>(std::memchr(begin, '\n', unread));
+        if (nl != nullptr || eof_) {
+            std::size_t length = nl != nullptr ? static_cast<std::size_t>(nl - begin) : unread;
+            const bool crlf = nl != nullptr && length > 0 && begin[length - 1] == '\r';
+            piece = std::string_view(begin, length - (crlf ? 1 : 0));
+            line.end = nl == nullptr ? std::string_view() : crlf ? kCrLf : kLf;
+            line.cut = false;
+            pos_ += length + (nl != nullptr ? 1 : 0);
+            inRest_ = false;
+            return true;
+        }
+        // A carriage return at the end waits: it may begin the line's "\r\n".
+        const std::size_t ready = unread - (unread > 0 && begin[unread - 1] == '\r' ? 1 : 0);
+        if (ready > 0) {
+            piece = std::string_view(begin, ready);
+            pos_ += ready;
+            return true;
+        }
+        Refill();
+    }
+    return false;
+}
+
+void LineReader::SkipRest(LineView& line) {
+    std::string_view piece;
+    while (NextPiece(line, piece)) {
+    }
+}
+
+bool LineReader::LeaveRest() {
+    LineView skipped;
+    SkipRest(skipped);
+    return !inRest_;
+}
+
 bool LineReader::NextRun(std::optional<char> first, std::string_view& run) {
+    if (!LeaveRest()) {
+        return false;
+    }
     for (;;) {
         const char* begin = buffer_.data() + pos_;
         const char* stop = buffer_.data() + size_;
@@ -110,18 +168,10 @@ bool LineReader::NextRun(std::optional<char> first, std::string_view& run) {
             searched_ = 0;
             return true;
         }
-        Refill();
+        if (!Refill()) {
+            return false;  // one line fills the buffer: it goes by Next() and its pieces
+        }
     }
-}
-
-bool LineReader::Next(Line& line) {
-    LineView view;
-    if (!Next(view)) {
-        return false;
-    }
-    line.text.assign(view.text);
-    line.end = view.end;
-    return true;
 }
 
 void LineWriter::NoteEnd(std::string_view end) {
@@ -130,17 +180,26 @@ void LineWriter::NoteEnd(std::string_view end) {
     }
 }
 
-void LineWriter::Append(std::string_view text, std::string_view end) {
-    pending_.append(text).append(end);
-    lastLineOpen_ = end.empty();
+void LineWriter::FlushWhenFull() {
     if (pending_.size() >= kFlushSize) {
         Finish();
     }
 }
 
-void LineWriter::Put(const LineView& line) {
+void LineWriter::Append(std::string_view text, std::string_view end) {
+    pending_.append(text).append(end);
+    lastLineOpen_ = end.empty();
+    FlushWhenFull();
+}
+
+void LineWriter::Put(LineView& line, LineReader& reader) {
+    pending_.append(line.text);
+    for (std::string_view piece; reader.NextPiece(line, piece);) {
+        pending_.append(piece);
+        FlushWhenFull();
+    }
     NoteEnd(line.end);
-    Append(line.text, line.end);
+    Append({}, line.end);
 }
 
 void LineWriter::PutEdited(std::string_view text, const LineView& original) {
@@ -156,9 +215,7 @@ void LineWriter::PutRun(std::string_view run) {
     }
     pending_.append(run);
     lastLineOpen_ = !run.empty() && run.back() != '\n';
-    if (pending_.size() >= kFlushSize) {
-        Finish();
-    }
+    FlushWhenFull();
 }
 
 void LineWriter::PutRaw(std::string_view bytes) {

@@ -142,15 +142,17 @@ TEST_F(SafeReplace, ALeftoverTemporaryFileIsEmptiedAndReused) {
 }
 
 TEST_F(SafeReplace, LongLinesAreCopiedWhole) {
-    // A piece of a long line must never be taken for a key or a header.
+    // A piece of a long line must never be taken for a key or a header; an
+    // edited key line loses all of its old value, however long.
     const std::string filler = std::string(998, 'y');
+    const std::string oldValue = "NULL" + std::string(100'000, 'n');
     const std::string before =
         Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nNote=" + filler + "PatrolArea=XX99\nZ=" + filler +
-             "[PATROL 005]\n" + "PatrolArea=NULL\n");
+             "[PATROL 005]\n" + "PatrolArea=" + oldValue + "\nLast=1\n");
     WriteFile(File(), before);
     EXPECT_EQ(Run(AreaWriter()), WriteOutcome::Ready);
     std::string after = before;
-    after.replace(after.rfind("PatrolArea=NULL"), 15, "PatrolArea=ES32");
+    after.replace(after.rfind(oldValue), oldValue.size(), "ES32");
     EXPECT_EQ(ReadFile(File()), after);
 }
 

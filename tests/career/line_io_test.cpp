@@ -15,6 +15,7 @@ class MemoryInput final : public InputFile {
     MemoryInput(std::string bytes, std::size_t chunk, bool failAtEnd = false)
         : bytes_(std::move(bytes)), chunk_(chunk), failAtEnd_(failAtEnd) {}
     std::ptrdiff_t Read(char* buffer, std::size_t size) override {
+        largestAsk = std::max(largestAsk, size);
         const std::size_t n = std::min({size, chunk_, bytes_.size() - pos_});
         if (n == 0 && failAtEnd_) {
             return -1;
@@ -23,6 +24,8 @@ class MemoryInput final : public InputFile {
         pos_ += n;
         return static_cast<std::ptrdiff_t>(n);
     }
+
+    std::size_t largestAsk = 0;
 
   private:
     std::string bytes_;
@@ -35,6 +38,7 @@ class MemoryOutput final : public OutputFile {
   public:
     bool Write(const char* data, std::size_t size) override {
         ++writes;
+        largestWrite = std::max(largestWrite, size);
         if (failWrites) {
             return false;
         }
@@ -47,19 +51,38 @@ class MemoryOutput final : public OutputFile {
 
     std::string bytes;
     int writes = 0;
+    std::size_t largestWrite = 0;
     bool failWrites = false;
+};
+
+// A line read, kept beyond the next read.
+struct Line {
+    std::string text;
+    std::string end;
+    bool cut = false;
 };
 
 std::vector<Line> ReadAll(const std::string& bytes, std::size_t chunk) {
     MemoryInput input(bytes, chunk);
     LineReader reader(input);
     std::vector<Line> lines;
-    Line line;
+    LineView line;
     while (reader.Next(line)) {
-        lines.push_back(line);
+        lines.push_back({std::string(line.text), std::string(line.end), line.cut});
     }
     EXPECT_FALSE(reader.Failed());
     return lines;
+}
+
+// Copies `bytes` line by line through `writer`, as a writer that edits nothing does.
+void PutAll(LineWriter& writer, const std::string& bytes, std::size_t chunk = 5) {
+    MemoryInput input(bytes, chunk);
+    LineReader reader(input);
+    LineView line;
+    while (reader.Next(line)) {
+        writer.Put(line, reader);
+    }
+    EXPECT_FALSE(reader.Failed());
 }
 
 std::string Show(std::string_view text, std::string_view end) {
@@ -99,22 +122,51 @@ TEST(LineReader, SplitsLinesAndNotesTheirEnds) {
     }
 }
 
-TEST(LineReader, ReadsLongLinesWhole) {
+TEST(LineReader, ReadsLongLinesAsOneLineAndHoldsTheirHead) {
     const std::string longText = "Comment=" + std::string(200'000, 'x') + "PatrolArea=AB12";
     for (const std::size_t chunk : {std::size_t{999}, std::size_t{1} << 20}) {
         const auto lines = ReadAll(longText + "\r\nNext=1", chunk);
         ASSERT_EQ(lines.size(), 2u);
-        EXPECT_EQ(lines[0].text, longText);
-        EXPECT_EQ(lines[0].end, "\r\n");
+        EXPECT_EQ(lines[0].text, longText.substr(0, kLineHead));
+        EXPECT_TRUE(lines[0].cut);
         EXPECT_EQ(lines[1].text, "Next=1");
-        EXPECT_FALSE(lines[1].HasEnd());
+        EXPECT_TRUE(lines[1].end.empty());
+        EXPECT_FALSE(lines[1].cut);
+    }
+}
+
+TEST(LineReader, StreamsALongLineThroughAWriterByteForByte) {
+    // Carriage returns and headers inside the line, one at a read's edge.
+    std::string longText = "Log=" + std::string(3 * kLineHead, 'x') + "\r[PATROL 009]\r";
+    longText += std::string(150'000, 'y') + "\r\rz";
+    for (const std::string_view end : {"\r\n", "\n", ""}) {
+        const std::string bytes = "A=1\r\n" + longText + "\nB=2\r\n" + longText + std::string(end);
+        for (const std::size_t chunk : {std::size_t{1}, std::size_t{4099}, std::size_t{1} << 20}) {
+            MemoryInput input(bytes, chunk);
+            MemoryOutput output;
+            LineReader reader(input);
+            LineWriter writer(output);
+            LineView line;
+            std::vector<std::string> ends;
+            while (reader.Next(line)) {
+                writer.Put(line, reader);
+                ends.emplace_back(line.end);
+            }
+            EXPECT_FALSE(reader.Failed());
+            ASSERT_TRUE(writer.Finish());
+            EXPECT_TRUE(output.bytes == bytes) << "end " << end.size() << " chunk " << chunk;
+            EXPECT_EQ(ends, (std::vector<std::string>{"\r\n", "\n", "\r\n", std::string(end)}));
+            // Neither side grows a buffer to the line's length.
+            EXPECT_LE(input.largestAsk, 64u * 1024);
+            EXPECT_LE(output.largestWrite, 2u * 64 * 1024);
+        }
     }
 }
 
 TEST(LineReader, ReportsAReadError) {
     MemoryInput input("a\r\nbroken", 4, /*failAtEnd=*/true);
     LineReader reader(input);
-    Line line;
+    LineView line;
     ASSERT_TRUE(reader.Next(line));
     EXPECT_EQ(line.text, "a");
     EXPECT_FALSE(reader.Next(line));  // the unfinished line is not handed out
@@ -128,37 +180,33 @@ TEST(LineWriter, PutGivesBackTheBytesRead) {
           std::string("\xff\0\n", 3), std::string("")}) {
         MemoryOutput output;
         LineWriter writer(output);
-        for (const Line& line : ReadAll(bytes, 5)) {
-            writer.Put(line);
-        }
+        PutAll(writer, bytes);
         EXPECT_TRUE(writer.Finish());
         EXPECT_EQ(output.bytes, bytes);
     }
 }
 
 TEST(LineWriter, EditedLineKeepsItsEndOrTakesTheFilesEnd) {
-    const Line lf{"a", "\n"};
-    const Line crlf{"b", "\r\n"};
-    const Line open{"c", ""};
+    const LineView lf{"a", "\n"};
+    const LineView crlf{"b", "\r\n"};
+    const LineView open{"c", ""};
     const struct {
         const char* what;
-        std::vector<Line> before;
-        Line edited;
+        std::string before;
+        LineView edited;
         std::string last;
     } cases[] = {
-        {"own end in a CRLF file", {crlf}, lf, "X\n"},
-        {"own end in an LF file", {lf}, crlf, "X\r\n"},
-        {"file's end, CRLF", {crlf, lf}, open, "X\r\n"},
-        {"file's end is the first one met", {lf, crlf}, open, "X\n"},
-        {"file's end after an open line", {open}, open, "X\n"},
-        {"nothing to go by", {}, open, "X\n"},
+        {"own end in a CRLF file", "b\r\n", lf, "X\n"},
+        {"own end in an LF file", "a\n", crlf, "X\r\n"},
+        {"file's end, CRLF", "b\r\na\n", open, "X\r\n"},
+        {"file's end is the first one met", "a\nb\r\n", open, "X\n"},
+        {"file's end after an open line", "c", open, "X\n"},
+        {"nothing to go by", "", open, "X\n"},
     };
     for (const auto& c : cases) {
         MemoryOutput output;
         LineWriter writer(output);
-        for (const Line& line : c.before) {
-            writer.Put(line);
-        }
+        PutAll(writer, c.before);
         writer.PutEdited("X", c.edited);
         EXPECT_FALSE(writer.LastLineOpen()) << c.what;
         ASSERT_TRUE(writer.Finish());
@@ -170,9 +218,9 @@ TEST(LineWriter, EditedLineKeepsItsEndOrTakesTheFilesEnd) {
 TEST(LineWriter, EditedFirstLineSetsTheFilesEnd) {
     MemoryOutput output;
     LineWriter writer(output);
-    writer.PutEdited("Patrols=3", Line{"Patrols=2", "\r\n"});
+    writer.PutEdited("Patrols=3", LineView{"Patrols=2", "\r\n"});
     writer.PutNew("added");
-    writer.PutEdited("last", Line{"old", ""});
+    writer.PutEdited("last", LineView{"old", ""});
     ASSERT_TRUE(writer.Finish());
     EXPECT_EQ(output.bytes, "Patrols=3\r\nadded\r\nlast\r\n");
 }
@@ -182,10 +230,10 @@ TEST(LineWriter, NewAndRawText) {
     LineWriter writer(output);
     EXPECT_EQ(writer.FileEnd(), "\n");
     writer.PutNew("first");
-    writer.Put(Line{"b", "\r\n"});
+    PutAll(writer, "b\r\n");
     EXPECT_EQ(writer.FileEnd(), "\r\n");
     writer.PutNew("c");
-    writer.Put(Line{"open", ""});
+    PutAll(writer, "open");
     EXPECT_TRUE(writer.LastLineOpen());
     writer.PutRaw("\r\nraw");
     ASSERT_TRUE(writer.Finish());
@@ -196,11 +244,10 @@ TEST(LineWriter, FinishReportsAFailedWrite) {
     MemoryOutput output;
     output.failWrites = true;
     LineWriter writer(output);
-    writer.Put(Line{std::string(100'000, 'x'), "\n"});
-    writer.Put(Line{"y", "\n"});
+    PutAll(writer, std::string(100'000, 'x') + "\ny\n");
     EXPECT_FALSE(writer.Finish());
     output.failWrites = false;
-    writer.Put(Line{"z", "\n"});
+    PutAll(writer, "z\n");
     EXPECT_FALSE(writer.Finish());  // a lost write stays lost
 }
 

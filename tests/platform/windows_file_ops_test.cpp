@@ -152,11 +152,11 @@ TEST_F(WindowsFileOps, LinesSeeCrlfEndsAndPutThemBack) {
     LineReader reader(*input);
     LineWriter writer(*output);
     std::vector<std::string> ends;
-    Line line;
+    LineView line;
     while (reader.Next(line)) {
         EXPECT_EQ(line.text.find('\r'), std::string::npos);
         ends.emplace_back(line.end);
-        writer.Put(line);
+        writer.Put(line, reader);
     }
     EXPECT_FALSE(reader.Failed());
     EXPECT_TRUE(writer.Finish());
