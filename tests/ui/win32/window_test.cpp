@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/find_careers.h"
@@ -176,17 +177,22 @@ TEST_F(Win32WindowTest, EscapeCancelsFromTheGridField) {
     EXPECT_EQ(result_, DialogResult::Cancel);
 }
 
-TEST_F(Win32WindowTest, TheAboutItemSitsBelowASeparatorAtTheEndOfTheSystemMenu) {
+TEST_F(Win32WindowTest, AboutAndUndoSitBelowASeparatorAtTheEndOfTheSystemMenu) {
     Open("unchanged");
     const HMENU menu = GetSystemMenu(handle_, FALSE);
     const int count = GetMenuItemCount(menu);
-    ASSERT_GE(count, 2);
-    EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(count - 2), MF_BYPOSITION) & MF_SEPARATOR,
+    ASSERT_GE(count, 3);
+    EXPECT_EQ(GetMenuState(menu, static_cast<UINT>(count - 3), MF_BYPOSITION) & MF_SEPARATOR,
               static_cast<UINT>(MF_SEPARATOR));
-    EXPECT_EQ(GetMenuItemID(menu, count - 1), static_cast<UINT>(kAboutCommand));
-    wchar_t item[64] = {};
-    GetMenuStringW(menu, static_cast<UINT>(count - 1), item, 64, MF_BYPOSITION);
-    EXPECT_EQ(Utf8(item), "&About KelmarPatrol...");
+    const std::pair<int, const char*> items[] = {{kAboutCommand, "&About KelmarPatrol..."},
+                                                 {kUndoCommand, "&Undo Last Changes..."}};
+    for (int i = 0; i < 2; ++i) {
+        const int position = count - 2 + i;
+        EXPECT_EQ(GetMenuItemID(menu, position), static_cast<UINT>(items[i].first));
+        wchar_t item[64] = {};
+        GetMenuStringW(menu, static_cast<UINT>(position), item, 64, MF_BYPOSITION);
+        EXPECT_EQ(Utf8(item), items[i].second);
+    }
 }
 
 // The box's caption, icon and buttons, then the answer pressed.
