@@ -112,7 +112,7 @@ void ChangeHistory(benchmark::State& state, FileOps& ops) {
     for (auto _ : state) {
         const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, 85.0f);
         const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
-        CareerChange change(ops, setup.folder.Path(), 0);
+        CareerChange change(ops, setup.folder.Path(), 0, {writer.temp});
         if (prepared.outcome != WriteOutcome::Ready ||
             !change.Replace(writer.file, writer.temp, prepared.old, prepared.fresh) ||
             !change.Finish()) {

@@ -54,6 +54,31 @@ std::optional<std::uint64_t> Number(std::string_view text, int base) {
     return value;
 }
 
+// Relative, "/" between names, none of them empty, "." or "..": a record
+// someone else wrote cannot send a file outside the career folder.
+bool InsideCareer(std::string_view path) {
+    if (path.empty() || path.find('\\') != std::string_view::npos ||
+        path.find(':') != std::string_view::npos) {
+        return false;
+    }
+    for (std::size_t start = 0;;) {
+        const std::size_t slash = path.find('/', start);
+        const std::string_view name = path.substr(start, slash - start);
+        if (name.empty() || name == "." || name == "..") {
+            return false;
+        }
+        if (slash == std::string_view::npos) {
+            return true;
+        }
+        start = slash + 1;
+    }
+}
+
+std::string Relative(const fs::path& path, const fs::path& careerFolder) {
+    const std::u8string text = path.lexically_relative(careerFolder).generic_u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::vector<std::string_view> Fields(std::string_view line) {
     std::vector<std::string_view> fields;
     for (std::size_t start = 0;;) {
@@ -70,6 +95,9 @@ std::string RecordText(const UndoPoint& point) {
     std::string text(kRecordHead);
     text += "made\t" + std::to_string(point.madeAt) + "\n";
     text += "state\t" + std::string(point.whole ? kWhole : kUnderWay) + "\n";
+    for (const std::string& temp : point.temps) {
+        text += "temp\t" + temp + "\n";
+    }
     for (const ChangedFile& file : point.files) {
         text += "file\t" + file.kept + "\t" + std::to_string(file.old.size) + "\t" +
                 Hex(file.old.hash) + "\t" + std::to_string(file.fresh.size) + "\t" +
@@ -78,8 +106,9 @@ std::string RecordText(const UndoPoint& point) {
     return text;
 }
 
-std::optional<ChangedFile> FileLine(const std::vector<std::string_view>& fields) {
-    if (fields.size() != 7) {
+std::optional<ChangedFile> FileLine(const std::vector<std::string_view>& fields,
+                                    std::size_t index) {
+    if (fields.size() != 7 || fields[1] != KeptName(index) || !InsideCareer(fields[6])) {
         return std::nullopt;
     }
     const auto oldSize = Number(fields[2], 10);
@@ -173,11 +202,16 @@ std::optional<UndoPoint> ReadUndoPoint(FileOps& ops, const fs::path& careerFolde
             state = fields[1] == kWhole || fields[1] == kUnderWay;
             point.whole = fields[1] == kWhole;
         } else if (fields[0] == "file") {
-            const auto file = FileLine(fields);
+            const auto file = FileLine(fields, point.files.size());
             if (!file || point.files.size() == kMaxKept) {
                 return std::nullopt;
             }
             point.files.push_back(*file);
+        } else if (fields[0] == "temp") {
+            if (fields.size() != 2 || !InsideCareer(fields[1])) {
+                return std::nullopt;
+            }
+            point.temps.emplace_back(fields[1]);
         }
     }
     if (reader.Failed() || !made || !state || point.files.empty()) {
@@ -186,9 +220,13 @@ std::optional<UndoPoint> ReadUndoPoint(FileOps& ops, const fs::path& careerFolde
     return point;
 }
 
-CareerChange::CareerChange(FileOps& ops, fs::path careerFolder, std::int64_t madeAt)
+CareerChange::CareerChange(FileOps& ops, fs::path careerFolder, std::int64_t madeAt,
+                           const std::vector<fs::path>& temps)
     : ops_(ops), careerFolder_(std::move(careerFolder)) {
     point_.madeAt = madeAt;
+    for (const fs::path& temp : temps) {
+        point_.temps.push_back(Relative(temp, careerFolder_));
+    }
 }
 
 bool CareerChange::Record() {
@@ -204,8 +242,7 @@ bool CareerChange::Replace(const fs::path& file, const fs::path& temp, const Con
     ops_.Remove(careerFolder_ / kept);
     const bool ready = point_.files.size() < kMaxKept && Keep(ops_, file, careerFolder_ / kept);
     if (ready) {
-        const std::u8string path = file.lexically_relative(careerFolder_).generic_u8string();
-        point_.files.push_back({std::string(path.begin(), path.end()), kept, old, fresh});
+        point_.files.push_back({Relative(file, careerFolder_), kept, old, fresh});
         if (Record() && ops_.Replace(temp, file)) {
             return true;
         }
@@ -286,6 +323,9 @@ Recovery RecoverInterruptedChange(FileOps& ops, const fs::path& careerFolder) {
     }
     if (!PutBackUndoPoint(ops, careerFolder, *point)) {
         return Recovery::Failed;
+    }
+    for (const std::string& temp : point->temps) {
+        ops.Remove(careerFolder / PathFromUtf8(temp));
     }
     return anyNew ? Recovery::PutBack : Recovery::Nothing;
 }

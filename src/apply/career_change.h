@@ -32,13 +32,22 @@ struct UndoPoint {
     std::int64_t madeAt = 0;  // seconds since 1970 UTC
     bool whole = false;       // false while the change is under way
     std::vector<ChangedFile> files;
+    // The change's temporary files, relative like the files: removed with a
+    // change that is put back after it was cut off.
+    std::vector<std::string> temps;
 };
+
+// Only what a change of ours can have written is accepted: paths inside the
+// career folder, kept names of our own.
 
 std::optional<UndoPoint> ReadUndoPoint(FileOps& ops, const std::filesystem::path& careerFolder);
 
 class CareerChange {
   public:
-    CareerChange(FileOps& ops, std::filesystem::path careerFolder, std::int64_t madeAt);
+    // `temps`: every temporary file the change may create, so that a change
+    // cut off in the middle can take them away.
+    CareerChange(FileOps& ops, std::filesystem::path careerFolder, std::int64_t madeAt,
+                 const std::vector<std::filesystem::path>& temps);
 
     // Keeps the file's old content, records it, then puts the finished
     // temporary file in the file's place. False, with the file as it was and

@@ -66,11 +66,11 @@ void PutBack(CareerChange& change, const ShowMessage& show) {
     show(std::string(change.PutBack() ? kLeftAsItWas : kNotAllPutBack));
 }
 
-ChangeEnd RewriteSave(FileOps& ops, CareerChange& change, const ChangeRequest& request,
-                      const ChangeDialogue& dialogue) {
+ChangeEnd RewriteSave(FileOps& ops, const ChangeRequest& request, const ChangeDialogue& dialogue) {
     const auto confirm = [&dialogue] { return dialogue.ask(kSaveQuestion); };
     const Writer save =
         RewriteSavePatrolArea(ops, request.save, request.saveStem, request.grid, confirm);
+    CareerChange change(ops, request.careerFolder, request.madeAt, {save.temp});
     const PreparedFile prepared = PrepareTempFile(ops, save, dialogue.show);
     switch (RunWriter(change, save, prepared, dialogue.show)) {
         case Step::Replaced:
@@ -113,11 +113,13 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         dialogue.show(std::string(kCareerBusy));
         return result;
     }
-    CareerChange change(ops, request.careerFolder, request.madeAt);
     if (request.seaStatus == SeaStatus::kAtSea) {
-        result.end = RewriteSave(ops, change, request, dialogue);
+        result.end = RewriteSave(ops, request, dialogue);
         return result;
     }
+    CareerChange change(ops, request.careerFolder, request.madeAt,
+                        {FindEntry(ops, request.careerFolder, kHistoryTempFile),
+                         FindEntry(ops, request.careerFolder, kSharedTempFile)});
 
     // Every file the change needs must be there before the first one is touched.
     const bool tankerAtBase = request.tankerChoice != TankerChoice::kLandBase &&

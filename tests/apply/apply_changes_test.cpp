@@ -3,6 +3,7 @@
 // not give) and the undo point's refusals, which no script can bring about.
 #include <gtest/gtest.h>
 
+#include "apply/career_change.h"
 #include "apply/make_changes.h"
 #include "apply/undo_changes.h"
 #include "career_fixture.h"
@@ -102,6 +103,23 @@ TEST_F(ApplyChangesTest, UndoPutsBackOnlyWhatTheChangeWrote) {
     shown_.clear();
     EXPECT_FALSE(UndoLastChanges(files_, kCareer, Dialogue()));
     EXPECT_EQ(shown_, std::vector<std::string>{"There is no change to undo for this career."});
+}
+
+// A record is read only as a change of ours writes it: it cannot name a file
+// outside the career, nor a kept file of another name.
+TEST_F(ApplyChangesTest, ARecordReachingOutsideTheCareerIsNoUndoPoint) {
+    files_.Put("/cfg/careers/outside.cfg", "x");
+    files_.Put(kCareer / "KelmarPatrol.undo1", "y");
+    const std::string line = "file\tKelmarPatrol.undo1\t1\t0\t1\t0\t";
+    for (const std::string& path : {"../outside.cfg", "/cfg/careers/outside.cfg", "a//b"}) {
+        files_.Put(kCareer / "KelmarPatrol.undo", "made\t0\nstate\twhole\n" + line + path + "\n");
+        EXPECT_EQ(ReadUndoPoint(files_, kCareer), std::nullopt) << path;
+    }
+    files_.Put(kCareer / "KelmarPatrol.undo",
+               "made\t0\nstate\twhole\nfile\t../x\t1\t0\t1\t0\tpatrols.cfg\n");
+    EXPECT_EQ(ReadUndoPoint(files_, kCareer), std::nullopt);
+    files_.Put(kCareer / "KelmarPatrol.undo", "made\t0\nstate\twhole\n" + line + "patrols.cfg\n");
+    EXPECT_NE(ReadUndoPoint(files_, kCareer), std::nullopt);
 }
 
 }  // namespace
