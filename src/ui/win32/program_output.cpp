@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/win32/message_box.h"
 #include "ui/win32/wide_text.h"
-#include "ui/window_texts.h"
 
 namespace kp {
 namespace {
@@ -56,7 +56,7 @@ void TellUser(const std::string& text, OutputStream stream) {
         shown.pop_back();
     }
     const UINT icon = stream == OutputStream::Out ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
-    MessageBoxW(nullptr, Wide(shown).c_str(), Wide(kProgramName).c_str(), MB_OK | icon);
+    MessageBoxW(nullptr, Wide(shown).c_str(), MessageCaption().c_str(), MB_OK | icon);
 }
 
 }  // namespace kp
