@@ -16,6 +16,7 @@ bool CKelmarPatrol2Dlg::OnInitDialog() {
         controls_->AppendListEntry(m_strCareerNames[static_cast<std::size_t>(i)]);
     }
     m_bAutoRadarUpdate = 1;
+    SelectCareerOnOpening();
     return true;
 }
 

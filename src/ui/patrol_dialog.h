@@ -4,6 +4,7 @@
 
 #include <array>
 #include <string>
+#include <utility>
 
 #include "career/codes.h"
 #include "grid/random_source.h"
@@ -24,6 +25,9 @@ class CKelmarPatrol2Dlg {
     void Attach(DialogControls& controls) { controls_ = &controls; }
 
     bool OnInitDialog();
+    // The career to select and load once the window has opened, as a click
+    // on its list entry would: the one whose folder the program was given.
+    void SelectOnOpening(std::string career) { careerOnOpening_ = std::move(career); }
     bool UpdateData(bool saveAndValidate);
 
     void OnSelchangeCareerList();
@@ -90,11 +94,13 @@ class CKelmarPatrol2Dlg {
     void AskForCareer();
     bool LoadCareer();
     void ForgetCareer();
+    void SelectCareerOnOpening();
 
     FileOps& files_;
     RandomSource& random_;
     DialogControls* controls_ = nullptr;
     bool careerLoaded_ = false;
+    std::string careerOnOpening_;
     // The history's hull integrity as loaded; every run of "Make Changes" raises from it.
     float loadedHullIntegrity_ = 100.0f;
 };

@@ -45,13 +45,13 @@ bool WriteToParentConsole(const std::string& text) {
 
 }  // namespace
 
-void TellUser(const std::string& text, OutputStream stream) {
+void TellUser(const std::string& text, const std::string& boxText, OutputStream stream) {
     const HANDLE handle =
         GetStdHandle(stream == OutputStream::Out ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     if ((Leads(handle) && Write(handle, text)) || WriteToParentConsole(text)) {
         return;
     }
-    std::string shown = text;
+    std::string shown = boxText;
     while (!shown.empty() && shown.back() == '\n') {
         shown.pop_back();
     }
