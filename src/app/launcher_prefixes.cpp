@@ -6,6 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 #include "app/small_file.h"
 #include "career/file_names.h"
@@ -15,8 +17,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The launcher's settings files in `folder`, by extension, in a fixed order.
-std::vector<std::string> SettingsFiles(FileOps& ops, const fs::path& folder,
+// The texts of the launcher's settings files in `folder`, by extension, in a fixed order.
+std::vector<std::string> SettingsTexts(FileOps& ops, const fs::path& folder,
                                        std::string_view extension) {
     auto entries = ops.List(folder);
     std::vector<std::string> texts;
@@ -50,7 +52,7 @@ fs::path Absolute(const std::string& written, const fs::path& home) {
 std::vector<fs::path> LutrisPrefixes(FileOps& ops, const fs::path& gamesFolder,
                                      const fs::path& home) {
     std::vector<fs::path> prefixes;
-    for (const std::string& text : SettingsFiles(ops, gamesFolder, ".yml")) {
+    for (const std::string& text : SettingsTexts(ops, gamesFolder, ".yml")) {
         // A file that is no YAML, or no game's, names no prefix.
         try {
             const YAML::Node prefix = YAML::Load(text)["game"]["prefix"];
@@ -66,7 +68,7 @@ std::vector<fs::path> LutrisPrefixes(FileOps& ops, const fs::path& gamesFolder,
 std::vector<fs::path> HeroicPrefixes(FileOps& ops, const fs::path& gamesConfigFolder,
                                      const fs::path& home) {
     std::vector<fs::path> prefixes;
-    for (const std::string& text : SettingsFiles(ops, gamesConfigFolder, ".json")) {
+    for (const std::string& text : SettingsTexts(ops, gamesConfigFolder, ".json")) {
         const nlohmann::json settings = nlohmann::json::parse(text, nullptr, false);
         if (!settings.is_object()) {
             continue;
