@@ -9,6 +9,7 @@ set(KP_WINDOW_SOURCES
   src/ui/qt/typing_limit_validator.cpp
   src/ui/qt/program_icon.cpp
   src/ui/qt/message_box.cpp
+  src/ui/qt/folder_chooser.cpp
   src/ui/qt/about_box.cpp
   src/ui/qt/patrol_window.cpp
   res/kelmar_patrol.qrc

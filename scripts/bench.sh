@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 
 bash scripts/install-deps.sh
 cmake --preset release -DKP_WITH_GUI=ON
-cmake --build --preset release --target rewrite_bench load_bench rewrite-peak-memory \
+cmake --build --preset release --target rewrite_bench load_bench search_bench rewrite-peak-memory \
   startup-window startup-minimal
 bin=build/release/bench
 
@@ -21,6 +21,10 @@ echo "== rewrite one value of a history, against cp and sed -i"
 
 echo "== load a career: 300 patrols, 200 saves"
 "$bin/load_bench" --benchmark_min_time=1
+
+echo "== search for the configuration folder: 300 Proton prefixes in 3 Steam libraries, launchers"
+"$bin/search_bench" --benchmark_min_time=1 --benchmark_repetitions=3 \
+  --benchmark_report_aggregates_only=true
 
 echo "== peak memory of one rewrite"
 work=$(mktemp -d)

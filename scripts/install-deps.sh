@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
 
-packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev)
+packages=(cmake g++ make libgtest-dev libbenchmark-dev qt6-base-dev libyaml-cpp-dev nlohmann-json3-dev)
 packages+=("$@")
 
 missing=()

@@ -3,6 +3,8 @@
 // painted, then quits: timed against startup-minimal-win32.
 #include <windows.h>
 
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,11 @@ void CALLBACK Quit(HWND, UINT, UINT_PTR, DWORD) {
     PostQuitMessage(0);
 }
 
+// A benchmark never waits for a user: without a folder found, it fails.
+std::optional<std::filesystem::path> NoChoice() {
+    return std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -29,7 +36,7 @@ int main(int argc, char** argv) {
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
     if (line.action != kp::CommandLine::Action::Run ||
-        !kp::StartProgram(dialog, random, line, folders)) {
+        !kp::StartProgram(dialog, random, line, folders, NoChoice)) {
         return 1;
     }
     SetTimer(nullptr, 0, 0, Quit);

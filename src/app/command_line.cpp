@@ -4,68 +4,124 @@
 #include <system_error>
 
 #include "app/config_search.h"
+#include "app/start_folder.h"
 #include "career/file_names.h"
 #include "ui/window_texts.h"
 
 namespace kp {
 namespace {
 
-const std::string kUsage =
-    "Usage: KelmarPatrol [FOLDER]\n"
-    "Edit the careers of the simulation's configuration folder FOLDER\n"
-    "(the folder that holds 'careers'); without FOLDER, the current folder";
-
-const std::string kSearchedPlaces =
-    " when it\n"
-    "holds 'careers', else the one of these places whose 'careers' holds a career\n"
-    "(names in any letter case; where several do, the one changed last):\n";
-
-const std::string kOptions =
-    "\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n";
+const std::string kUsage = "Usage: KelmarPatrol [FOLDER]";
+const std::string kFolder =
+    "Edit the careers of the simulation's configuration folder FOLDER, the folder that holds "
+    "'careers'; given 'careers' itself or one career's folder, the folder above it, with that "
+    "career selected.";
+const std::string kWithoutFolder = "Without FOLDER: the current folder when it holds 'careers'";
+const std::string kRemembered = "; else the folder chosen at an earlier start, kept in ";
+const std::string kSearched =
+    "; else the one of these places whose 'careers' holds a career (names in any letter case; "
+    "where several do, the one where a career was played last):";
+const std::string kAsked = " the folder you choose when asked.";
+const std::vector<std::string> kOptions = {"  --help     show this help and exit",
+                                           "  --version  show the version and exit"};
+const std::string kOpensNow = "Now without FOLDER it opens ";
+const std::string kNoneFound = "Now without FOLDER it finds no configuration folder and asks.";
 
 const std::string kTryHelp = "Try 'KelmarPatrol --help'.\n";
 
-std::string Help(const UserFolders& folders) {
-    const std::vector<std::filesystem::path> places = ConfigSearchPlaces(folders);
+constexpr std::size_t kTerminalWidth = 79;
+
+// A line of the help: prose, which a terminal gets broken between words, or
+// a line kept whole (a place, an option, the folder found).
+struct HelpLine {
+    std::string text;
+    bool prose = false;
+};
+
+// Characters, not bytes: a UTF-8 sequence takes one column.
+std::size_t Columns(std::string_view text) {
+    return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+        return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    }));
+}
+
+std::string Wrapped(std::string_view line) {
+    std::string out;
+    while (Columns(line) > kTerminalWidth) {
+        std::size_t cut = line.size();
+        while (cut > 0 &&
+               (line[cut - 1] != ' ' || Columns(line.substr(0, cut - 1)) > kTerminalWidth)) {
+            --cut;
+        }
+        if (cut == 0) {
+            break;
+        }
+        out.append(line.substr(0, cut - 1)).append("\n");
+        line.remove_prefix(cut);
+    }
+    return out.append(line).append("\n");
+}
+
+std::vector<HelpLine> Help(const std::filesystem::path& workingDirectory, FileOps& ops,
+                           const UserFolders& folders) {
+    std::vector<HelpLine> help = {{kUsage}, {kFolder, true}};
+    std::string without = kWithoutFolder;
+    if (!folders.settingsFile.empty()) {
+        without += kRemembered + Utf8FromPath(folders.settingsFile);
+    }
+    const std::vector<std::filesystem::path> places = ConfigSearchPlaces(ops, folders);
     if (places.empty()) {
-        return kUsage + ".\n" + kOptions;
+        help.push_back({without + "; else" + kAsked, true});
+    } else {
+        help.push_back({without + kSearched, true});
+        for (const std::filesystem::path& place : places) {
+            help.push_back({"  " + Utf8FromPath(place)});
+        }
+        help.push_back({"else" + kAsked, true});
     }
-    std::string help = kUsage + kSearchedPlaces;
-    for (const std::filesystem::path& place : places) {
-        help += "  " + Utf8FromPath(place) + "\n";
+    help.push_back({});
+    for (const std::string& option : kOptions) {
+        help.push_back({option});
     }
-    return help + kOptions;
+    help.push_back({});
+    const CommandLine start = {CommandLine::Action::Run, workingDirectory, false, {}, {}};
+    const auto found = FindStartFolder(start, ops, folders);
+    help.push_back({found ? kOpensNow + Utf8FromPath(found->cfg) : kNoneFound});
+    return help;
+}
+
+CommandLine HelpCommand(const std::vector<HelpLine>& help) {
+    CommandLine line{CommandLine::Action::Help, {}, false, {}, {}};
+    for (const HelpLine& each : help) {
+        line.text += each.prose ? Wrapped(each.text) : each.text + "\n";
+        line.boxText += each.text + "\n";
+    }
+    return line;
+}
+
+// A line or two, the same in a terminal and in a box.
+CommandLine Told(CommandLine::Action action, const std::string& text) {
+    return {action, {}, false, text, text};
 }
 
 CommandLine Error(const std::string& what) {
-    return {CommandLine::Action::Error, {}, false, "KelmarPatrol: " + what + "\n" + kTryHelp};
-}
-
-bool HoldsCareers(FileOps& ops, const std::filesystem::path& folder) {
-    const auto entries = ops.List(folder);
-    return entries && std::any_of(entries->begin(), entries->end(), [](const DirEntry& e) {
-               return e.isDirectory && EqualsIgnoringCase(e.name, kCareersFolder);
-           });
+    return Told(CommandLine::Action::Error, "KelmarPatrol: " + what + "\n" + kTryHelp);
 }
 
 }  // namespace
 
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
-                             const std::filesystem::path& workingDirectory,
+                             const std::filesystem::path& workingDirectory, FileOps& ops,
                              const UserFolders& folders) {
     std::vector<std::string> named;
     bool optionsEnded = false;
     for (const std::string& arg : args) {
         if (!optionsEnded && arg == "--help") {
-            return {CommandLine::Action::Help, {}, false, Help(folders)};
+            return HelpCommand(Help(workingDirectory, ops, folders));
         }
         if (!optionsEnded && arg == "--version") {
-            return {CommandLine::Action::Version,
-                    {},
-                    false,
-                    "KelmarPatrol " + std::string(kProgramVersion) + "\n"};
+            return Told(CommandLine::Action::Version,
+                        "KelmarPatrol " + std::string(kProgramVersion) + "\n");
         }
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
@@ -79,22 +135,14 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
         return Error("one configuration folder at most");
     }
     if (named.empty()) {
-        return {CommandLine::Action::Run, workingDirectory, false, {}};
+        return {CommandLine::Action::Run, workingDirectory, false, {}, {}};
     }
     const std::filesystem::path folder = workingDirectory / PathFromUtf8(named.front());
     std::error_code ec;
     if (!std::filesystem::is_directory(folder, ec)) {
         return Error("no such folder: '" + named.front() + "'");
     }
-    return {CommandLine::Action::Run, folder.lexically_normal(), true, {}};
-}
-
-std::filesystem::path ChooseConfigFolder(const CommandLine& line, FileOps& ops,
-                                         const UserFolders& folders) {
-    if (line.folderNamed || HoldsCareers(ops, line.folder)) {
-        return line.folder;
-    }
-    return FindConfigFolder(ops, folders).value_or(line.folder);
+    return {CommandLine::Action::Run, folder.lexically_normal(), true, {}, {}};
 }
 
 }  // namespace kp

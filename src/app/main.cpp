@@ -12,6 +12,7 @@
 #include "platform/file_ops.h"
 #include "platform/user_folders.h"
 #include "ui/patrol_dialog.h"
+#include "ui/qt/folder_chooser.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/patrol_window.h"
 #include "ui/qt/program_icon.h"
@@ -59,7 +60,7 @@ int main(int argc, char** argv) {
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartProgram(dialog, random, line, folders)) {
+    if (!kp::StartProgram(dialog, random, line, folders, kp::ChooseFolder)) {
         kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
         return 0;
     }

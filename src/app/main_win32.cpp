@@ -14,6 +14,7 @@
 #include "platform/file_ops.h"
 #include "platform/user_folders.h"
 #include "ui/patrol_dialog.h"
+#include "ui/win32/folder_chooser.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/patrol_window.h"
 #include "ui/win32/program_output.h"
@@ -40,17 +41,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const kp::UserFolders folders = kp::SystemUserFolders();
     const kp::CommandLine line = kp::ParseProgramArguments(Utf8Arguments(), folders);
     if (line.action == kp::CommandLine::Action::Error) {
-        kp::TellUser(line.text, kp::OutputStream::Error);
+        kp::TellUser(line.text, line.boxText, kp::OutputStream::Error);
         return kp::kUsageErrorStatus;
     }
     if (line.action != kp::CommandLine::Action::Run) {
-        kp::TellUser(line.text, kp::OutputStream::Out);
+        kp::TellUser(line.text, line.boxText, kp::OutputStream::Out);
         return 0;
     }
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartProgram(dialog, random, line, folders)) {
+    if (!kp::StartProgram(dialog, random, line, folders, kp::ChooseFolder)) {
         kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
         return 0;
     }

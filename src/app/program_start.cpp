@@ -11,13 +11,14 @@ CommandLine ParseProgramArguments(const std::vector<std::string>& args,
                                   const UserFolders& folders) {
     // A working directory that cannot be read finds no careers either.
     std::error_code error;
-    return ParseCommandLine(args, std::filesystem::current_path(error), folders);
+    return ParseCommandLine(args, std::filesystem::current_path(error), SystemFileOps(), folders);
 }
 
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
-                  const UserFolders& folders) {
-    const std::filesystem::path cfgFolder = ChooseConfigFolder(line, SystemFileOps(), folders);
-    return StartUp(dlg, random, ClockSeed(), SystemFileOps(), cfgFolder);
+                  const UserFolders& folders, const FolderChooser& choose) {
+    const StartFolder start = SettleStartFolder(line, SystemFileOps(), folders, choose);
+    dlg.SelectOnOpening(start.career);
+    return StartUp(dlg, random, ClockSeed(), SystemFileOps(), start.cfg);
 }
 
 }  // namespace kp

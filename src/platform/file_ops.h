@@ -33,7 +33,8 @@ class OutputFile {
 struct DirEntry {
     std::string name;  // UTF-8
     bool isDirectory = false;
-    // Last write, whole seconds since 1970-01-01 00:00:00 UTC; empty when unknown.
+    // Last write, whole seconds since 1970-01-01 00:00:00 UTC; empty when
+    // unknown, and for a folder where the system would need a call per entry.
     std::optional<std::int64_t> lastWriteSeconds;
 };
 

@@ -11,6 +11,10 @@ struct UserFolders {
     std::filesystem::path documents;   // Windows: the Documents folder, wherever it was moved
     std::filesystem::path home;        // elsewhere: the home folder
     std::filesystem::path winePrefix;  // elsewhere: the Wine prefix WINEPREFIX names
+    std::filesystem::path dataHome;    // elsewhere: the folder XDG_DATA_HOME names
+    // The one file the program keeps of its own, where this system keeps a
+    // program's settings: the configuration folder the user last chose.
+    std::filesystem::path settingsFile;
 };
 
 UserFolders SystemUserFolders();

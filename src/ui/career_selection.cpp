@@ -18,6 +18,19 @@ void CKelmarPatrol2Dlg::OnSelchangeCareerList() {
     }
 }
 
+void CKelmarPatrol2Dlg::SelectCareerOnOpening() {
+    if (careerOnOpening_.empty()) {
+        return;
+    }
+    for (int i = 0; i < controls_->ListCount(); ++i) {
+        if (controls_->ListEntry(i) == careerOnOpening_) {
+            controls_->SetListSelection(i);
+            OnSelchangeCareerList();
+            return;
+        }
+    }
+}
+
 void CKelmarPatrol2Dlg::ForgetCareer() {
     // Nothing of the career that failed, nor of the one before, may reach "Make Changes".
     careerLoaded_ = false;

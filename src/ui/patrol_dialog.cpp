@@ -23,6 +23,7 @@ bool CKelmarPatrol2Dlg::OnInitDialog() {
         controls_->AppendListEntry(m_strCareerNames[static_cast<std::size_t>(i)]);
     }
     m_bAutoRadarUpdate = 1;
+    SelectCareerOnOpening();
     return true;
 }
 
@@ -49,7 +50,10 @@ void CKelmarPatrol2Dlg::OnAutoRadarUpdate() {
     m_bAutoRadarUpdate = m_bAutoRadarUpdate == 1 ? 0 : 1;
 }
 
-// The box keeps its own tick; the value reaches the state with the next pull.
-void CKelmarPatrol2Dlg::OnEnteredMed() {}
+// Kept in step on every click, as the auto-update box is: a base button pushes
+// the member without pulling first, and a stale member would clear the tick.
+void CKelmarPatrol2Dlg::OnEnteredMed() {
+    m_bEnteredMed = m_bEnteredMed == 1 ? 0 : 1;
+}
 
 }  // namespace kp

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "apply/make_changes.h"
 #include "career/codes.h"
@@ -33,6 +34,9 @@ class CKelmarPatrol2Dlg {
     void SetClock(ChangeClock clock) { clock_ = std::move(clock); }
 
     bool OnInitDialog();
+    // The career to select and load once the window has opened, as a click
+    // on its list entry would: the one whose folder the program was given.
+    void SelectOnOpening(std::string career) { careerOnOpening_ = std::move(career); }
     bool UpdateData(bool saveAndValidate);
 
     void OnSelchangeCareerList();
@@ -102,12 +106,14 @@ class CKelmarPatrol2Dlg {
     bool LoadCareer();
     void ForgetCareer();
     ChangeDialogue Dialogue();
+    void SelectCareerOnOpening();
 
     FileOps& files_;
     RandomSource& random_;
     DialogControls* controls_ = nullptr;
     ChangeClock clock_ = SystemClockSeconds;
     bool careerLoaded_ = false;
+    std::string careerOnOpening_;
     // The history's hull integrity as loaded; every run of "Make Changes" raises from it.
     float loadedHullIntegrity_ = 100.0f;
 };

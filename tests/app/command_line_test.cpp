@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sstream>
 
 #include "career_fixture.h"
 #include "memory_file_ops.h"
@@ -14,9 +15,10 @@ namespace fs = std::filesystem;
 using Action = CommandLine::Action;
 
 const UserFolders kNoFolders;
+MemoryFileOps noFiles;
 
 TEST(CommandLine, WithoutAFolderTheWorkingDirectoryIsUsed) {
-    const CommandLine line = ParseCommandLine({}, "/somewhere", kNoFolders);
+    const CommandLine line = ParseCommandLine({}, "/somewhere", noFiles, kNoFolders);
     EXPECT_EQ(line.action, Action::Run);
     EXPECT_EQ(line.folder, fs::path("/somewhere"));
 }
@@ -24,54 +26,68 @@ TEST(CommandLine, WithoutAFolderTheWorkingDirectoryIsUsed) {
 TEST(CommandLine, AFolderIsTakenRelativeToTheWorkingDirectoryOrAbsolute) {
     ScratchFolder scratch;
     fs::create_directories(scratch.Path() / "My Documents" / "cfg");
-    const CommandLine relative = ParseCommandLine({"My Documents/cfg"}, scratch.Path(), kNoFolders);
+    const CommandLine relative =
+        ParseCommandLine({"My Documents/cfg"}, scratch.Path(), noFiles, kNoFolders);
     EXPECT_EQ(relative.action, Action::Run);
     EXPECT_EQ(relative.folder, (scratch.Path() / "My Documents" / "cfg").lexically_normal());
     const fs::path absolute = scratch.Path() / "My Documents";
-    EXPECT_EQ(ParseCommandLine({absolute.string()}, "/elsewhere", kNoFolders).folder,
+    EXPECT_EQ(ParseCommandLine({absolute.string()}, "/elsewhere", noFiles, kNoFolders).folder,
               absolute.lexically_normal());
     // After "--" a name that looks like an option is a folder.
     fs::create_directories(scratch.Path() / "-cfg");
-    EXPECT_EQ(ParseCommandLine({"--", "-cfg"}, scratch.Path(), kNoFolders).action, Action::Run);
+    EXPECT_EQ(ParseCommandLine({"--", "-cfg"}, scratch.Path(), noFiles, kNoFolders).action,
+              Action::Run);
 }
 
 TEST(CommandLine, HelpAndVersionPrintAndEnd) {
-    const CommandLine help = ParseCommandLine({"--help"}, ".", kNoFolders);
+    const CommandLine help = ParseCommandLine({"--help"}, ".", noFiles, kNoFolders);
     EXPECT_EQ(help.action, Action::Help);
     EXPECT_EQ(help.text.rfind("Usage: KelmarPatrol [FOLDER]\n", 0), 0u);
     // The places searched, in the order searched, with this system's separators.
     const auto helpOn = [](const UserFolders& folders) {
-        std::string text = ParseCommandLine({"--help"}, ".", folders).text;
+        std::string text = ParseCommandLine({"--help"}, ".", noFiles, folders).text;
         std::replace(text.begin(), text.end(), '\\', '/');
         return text;
     };
-    const std::string places = helpOn({"", "/h", "/w"});
+    const std::string places = helpOn({"", "/h", "/w", "", ""});
     const auto prefix = places.find("\n  /w/drive_c/users/*/Documents/Kelmar/Data/cfg\n");
     const auto wine = places.find("\n  /h/.wine/drive_c/users/*/My Documents/Kelmar/Data/cfg\n");
     EXPECT_LT(prefix, wine);
     EXPECT_NE(wine, std::string::npos);
-    EXPECT_NE(helpOn({"/d", "", ""}).find("\n  /d/Kelmar/Data/cfg\n"), std::string::npos);
-    const CommandLine version = ParseCommandLine({"x", "--version"}, ".", kNoFolders);
+    EXPECT_NE(helpOn({"/d", "", "", "", ""}).find("\n  /d/Kelmar/Data/cfg\n"), std::string::npos);
+    const CommandLine version = ParseCommandLine({"x", "--version"}, ".", noFiles, kNoFolders);
     EXPECT_EQ(version.action, Action::Version);
     EXPECT_EQ(version.text, "KelmarPatrol 4.0.0.0\n");
 }
 
-TEST(CommandLine, TheSearchIsOnlyForAWorkingDirectoryWithoutCareers) {
-    const UserFolders folders = {"", "/home/u", ""};
-    const fs::path kept = "/home/u/.wine/drive_c/users/u/Documents/Kelmar/Data/cfg";
+TEST(CommandLine, HelpEndsWithTheFolderAStartWouldOpenNow) {
+    const UserFolders folders = {"", "/home/u", "", "", "/home/u/.config/kelmarpatrol.conf"};
     MemoryFileOps ops;
-    ops.Put(kept / "careers" / "Prien" / "patrols.cfg", "x");
-    ops.Put("/named/notes.txt", "x");
-    ops.Put("/started/CAREERS/notes.txt", "x");
-    ops.Put("/elsewhere/careers.txt", "x");
-    const CommandLine named = {Action::Run, "/named", true, {}};
-    EXPECT_EQ(ChooseConfigFolder(named, ops, folders), fs::path("/named"));
-    const auto unnamed = [](const char* workingDirectory) {
-        return ParseCommandLine({}, workingDirectory, kNoFolders);
+    const auto help = [&] { return ParseCommandLine({"--help"}, "/elsewhere", ops, folders); };
+    // With this system's separators as "/".
+    const auto lastLine = [&] {
+        std::string text = help().text;
+        std::replace(text.begin(), text.end(), '\\', '/');
+        return text.substr(text.rfind('\n', text.size() - 2) + 1);
     };
-    EXPECT_EQ(ChooseConfigFolder(unnamed("/started"), ops, folders), fs::path("/started"));
-    EXPECT_EQ(ChooseConfigFolder(unnamed("/elsewhere"), ops, folders), kept);
-    EXPECT_EQ(ChooseConfigFolder(unnamed("/elsewhere"), ops, kNoFolders), fs::path("/elsewhere"));
+    EXPECT_EQ(lastLine(), "Now without FOLDER it finds no configuration folder and asks.\n");
+    const fs::path cfg = "/home/u/.wine/drive_c/users/u/Documents/Kelmar/Data/cfg";
+    ops.Put(cfg / "careers" / "Prien" / "patrols.cfg", "x");
+    EXPECT_EQ(lastLine(), "Now without FOLDER it opens " + cfg.generic_string() + "\n");
+    EXPECT_NE(help().text.find("kept in /home/u/.config/kelmarpatrol.conf;"), std::string::npos);
+    // A terminal gets the prose in lines of 79 columns; a message box, which
+    // breaks lines itself, gets each paragraph whole.
+    const std::string paragraph =
+        "\nEdit the careers of the simulation's configuration folder FOLDER, the folder that "
+        "holds 'careers'; given 'careers' itself or one career's folder, the folder above it, "
+        "with that career selected.\n";
+    EXPECT_NE(help().boxText.find(paragraph), std::string::npos);
+    std::istringstream lines(help().text);
+    for (std::string line; std::getline(lines, line);) {
+        if (!line.starts_with("  ") && !line.starts_with("Now ")) {
+            EXPECT_LE(line.size(), 79u) << line;
+        }
+    }
 }
 
 TEST(CommandLine, MistakesAreExplained) {
@@ -90,7 +106,7 @@ TEST(CommandLine, MistakesAreExplained) {
         {{"a", "b"}, "KelmarPatrol: one configuration folder at most\n"},
     };
     for (const auto& c : cases) {
-        const CommandLine line = ParseCommandLine(c.args, scratch.Path(), kNoFolders);
+        const CommandLine line = ParseCommandLine(c.args, scratch.Path(), noFiles, kNoFolders);
         EXPECT_EQ(line.action, Action::Error) << c.text;
         EXPECT_EQ(line.text, c.text + "Try 'KelmarPatrol --help'.\n");
     }

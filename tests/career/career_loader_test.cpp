@@ -152,6 +152,17 @@ class Loader : public ::testing::Test {
     CKelmarPatrol2Dlg dlg{files, random};
 };
 
+TEST_F(Loader, ACareerGivenAtStartIsSelectedAndLoadedAsTheWindowOpens) {
+    WriteCareer("Hans");
+    WriteCareer("Otto");
+    dlg.SelectOnOpening("Otto");
+    Start();
+    EXPECT_EQ(controls.ListSelection(), IndexOf("Otto"));
+    EXPECT_TRUE(dlg.CareerLoaded());
+    EXPECT_EQ(dlg.m_strCareer, "Otto");
+    EXPECT_EQ(controls.FieldText(Field::Grid), "BF17");
+}
+
 TEST_F(Loader, ReadsTheCareerIntoTheDialog) {
     WriteCareer("Hans", NextPatrolText(kNextTarget, 3), HistoryText(kLastPatrol, 3));
     const fs::path save =

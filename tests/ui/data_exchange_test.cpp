@@ -237,7 +237,9 @@ TEST(DialogOpening, CheckBoxHandlers) {
     dlg.OnAutoRadarUpdate();
     EXPECT_EQ(dlg.m_bAutoRadarUpdate, 1);
     dlg.OnEnteredMed();
-    EXPECT_EQ(dlg.m_bEnteredMed, 0);  // only a pull takes the box's tick
+    EXPECT_EQ(dlg.m_bEnteredMed, 1);
+    dlg.OnEnteredMed();
+    EXPECT_EQ(dlg.m_bEnteredMed, 0);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
-// The one door every message box of the program goes through: the
-// program's name as caption, the exclamation icon, OK or OK and Cancel.
+// The one door every message box of the program goes through: the program
+// file's name without its extension as caption, the exclamation icon, OK or
+// OK and Cancel.
 #pragma once
 
 #include <string>

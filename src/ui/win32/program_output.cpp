@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
+#include "ui/win32/message_box.h"
 #include "ui/win32/wide_text.h"
-#include "ui/window_texts.h"
 
 namespace kp {
 namespace {
@@ -45,18 +45,18 @@ bool WriteToParentConsole(const std::string& text) {
 
 }  // namespace
 
-void TellUser(const std::string& text, OutputStream stream) {
+void TellUser(const std::string& text, const std::string& boxText, OutputStream stream) {
     const HANDLE handle =
         GetStdHandle(stream == OutputStream::Out ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
     if ((Leads(handle) && Write(handle, text)) || WriteToParentConsole(text)) {
         return;
     }
-    std::string shown = text;
+    std::string shown = boxText;
     while (!shown.empty() && shown.back() == '\n') {
         shown.pop_back();
     }
     const UINT icon = stream == OutputStream::Out ? MB_ICONINFORMATION : MB_ICONEXCLAMATION;
-    MessageBoxW(nullptr, Wide(shown).c_str(), Wide(kProgramName).c_str(), MB_OK | icon);
+    MessageBoxW(nullptr, Wide(shown).c_str(), MessageCaption().c_str(), MB_OK | icon);
 }
 
 }  // namespace kp

@@ -10,6 +10,8 @@ namespace kp {
 
 enum class OutputStream { Out, Error };
 
-void TellUser(const std::string& text, OutputStream stream);
+// `text` for a stream or console, `boxText` laid out for a box, which breaks
+// its lines itself.
+void TellUser(const std::string& text, const std::string& boxText, OutputStream stream);
 
 }  // namespace kp

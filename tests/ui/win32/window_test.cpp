@@ -198,7 +198,8 @@ TEST_F(Win32WindowTest, AboutAndUndoSitBelowASeparatorAtTheEndOfTheSystemMenu) {
 // The box's caption, icon and buttons, then the answer pressed.
 void ExpectProgramBox(HWND box, bool question) {
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(Utf8(TextOf(box)), "KelmarPatrol");
+    // The name of the program file showing it, here the test's own.
+    EXPECT_EQ(Utf8(TextOf(box)), "kp_win32_window_tests");
     const HWND ok = GetDlgItem(box, IDOK);
     const HWND cancel = GetDlgItem(box, IDCANCEL);
     EXPECT_TRUE(ok != nullptr && IsWindowVisible(ok));

@@ -1,0 +1,48 @@
+#include "app/remembered_folder.h"
+
+#include <string>
+#include <string_view>
+
+#include "app/small_file.h"
+#include "career/file_names.h"
+
+namespace kp {
+namespace {
+
+// One key=value line, as the simulation's own files are written.
+constexpr std::string_view kFolderKey = "ConfigFolder=";
+
+}  // namespace
+
+std::optional<std::filesystem::path> RememberedFolder(FileOps& ops,
+                                                      const std::filesystem::path& settingsFile) {
+    if (settingsFile.empty()) {
+        return std::nullopt;
+    }
+    const std::optional<std::string> text = ReadSmallFile(ops, settingsFile);
+    if (!text || !text->starts_with(kFolderKey)) {
+        return std::nullopt;
+    }
+    std::string_view folder = std::string_view(*text).substr(kFolderKey.size());
+    folder = folder.substr(0, folder.find_first_of("\r\n"));
+    if (folder.empty()) {
+        return std::nullopt;
+    }
+    return PathFromUtf8(folder);
+}
+
+void RememberFolder(FileOps& ops, const std::filesystem::path& settingsFile,
+                    const std::filesystem::path& folder) {
+    if (settingsFile.empty()) {
+        return;
+    }
+    const std::string line = std::string(kFolderKey) + Utf8FromPath(folder) + "\n";
+    if (const auto file = ops.Create(settingsFile)) {
+        // A file cut short names a folder without careers, which the next start passes over.
+        if (file->Write(line.data(), line.size())) {
+            file->Close();
+        }
+    }
+}
+
+}  // namespace kp

@@ -1,0 +1,79 @@
+#include "app/start_folder.h"
+
+#include <algorithm>
+
+#include "app/config_search.h"
+#include "app/remembered_folder.h"
+#include "career/file_names.h"
+
+namespace kp {
+namespace {
+
+namespace fs = std::filesystem;
+
+bool HoldsCareers(FileOps& ops, const fs::path& folder) {
+    const auto entries = ops.List(folder);
+    return entries && std::any_of(entries->begin(), entries->end(), [](const DirEntry& e) {
+               return e.isDirectory && EqualsIgnoringCase(e.name, kCareersFolder);
+           });
+}
+
+bool NamedCareers(const fs::path& folder) {
+    return EqualsIgnoringCase(Utf8FromPath(folder.filename()), kCareersFolder);
+}
+
+}  // namespace
+
+StartFolder ConfigFolderOf(FileOps& ops, const fs::path& given) {
+    fs::path folder = given.lexically_normal();
+    // "cfg/careers/" names the folder "careers" too.
+    if (!folder.has_filename() && folder.has_parent_path()) {
+        folder = folder.parent_path();
+    }
+    if (HoldsCareers(ops, folder) || !folder.has_parent_path()) {
+        return {folder, {}};
+    }
+    if (NamedCareers(folder)) {
+        return {folder.parent_path(), {}};
+    }
+    if (NamedCareers(folder.parent_path())) {
+        return {folder.parent_path().parent_path(), Utf8FromPath(folder.filename())};
+    }
+    return {folder, {}};
+}
+
+std::optional<StartFolder> FindStartFolder(const CommandLine& line, FileOps& ops,
+                                           const UserFolders& folders) {
+    if (line.folderNamed) {
+        return ConfigFolderOf(ops, line.folder);
+    }
+    if (HoldsCareers(ops, line.folder)) {
+        return StartFolder{line.folder, {}};
+    }
+    if (const auto remembered = RememberedFolder(ops, folders.settingsFile);
+        remembered && HoldsCareers(ops, *remembered)) {
+        return StartFolder{*remembered, {}};
+    }
+    if (const auto found = FindConfigFolder(ops, folders)) {
+        return StartFolder{*found, {}};
+    }
+    return std::nullopt;
+}
+
+StartFolder SettleStartFolder(const CommandLine& line, FileOps& ops, const UserFolders& folders,
+                              const FolderChooser& choose) {
+    if (auto found = FindStartFolder(line, ops, folders)) {
+        return *found;
+    }
+    const std::optional<fs::path> chosen = choose();
+    if (!chosen) {
+        return {line.folder, {}};
+    }
+    StartFolder start = ConfigFolderOf(ops, *chosen);
+    if (HoldsCareers(ops, start.cfg)) {
+        RememberFolder(ops, folders.settingsFile, start.cfg);
+    }
+    return start;
+}
+
+}  // namespace kp
