@@ -1,5 +1,6 @@
 #include "apply/career_change.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 #include <string_view>
@@ -13,7 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::string_view kRecordName = "KelmarPatrol.undo";
-constexpr std::string_view kRecordTempName = "KelmarPatrol.undo.new";
 // A change replaces three files at most: history, career settings, next patrol.
 constexpr int kMaxKept = 3;
 constexpr std::size_t kCopySize = 64 * 1024;
@@ -97,6 +97,10 @@ std::string RecordText(const UndoPoint& point) {
     text += "state\t" + std::string(point.whole ? kWhole : kUnderWay) + "\n";
     for (const std::string& temp : point.temps) {
         text += "temp\t" + temp + "\n";
+    }
+    for (const WatchedFile& file : point.watched) {
+        text += "also\t" + std::to_string(file.content.size) + "\t" + Hex(file.content.hash) +
+                "\t" + file.path + "\n";
     }
     for (const ChangedFile& file : point.files) {
         text += "file\t" + file.kept + "\t" + std::to_string(file.old.size) + "\t" +
@@ -207,6 +211,13 @@ std::optional<UndoPoint> ReadUndoPoint(FileOps& ops, const fs::path& careerFolde
                 return std::nullopt;
             }
             point.files.push_back(*file);
+        } else if (fields[0] == "also") {
+            const auto size = fields.size() == 4 ? Number(fields[1], 10) : std::nullopt;
+            const auto hash = fields.size() == 4 ? Number(fields[2], 16) : std::nullopt;
+            if (!size || !hash || !InsideCareer(fields[3])) {
+                return std::nullopt;
+            }
+            point.watched.push_back({std::string(fields[3]), {*size, *hash}});
         } else if (fields[0] == "temp") {
             if (fields.size() != 2 || !InsideCareer(fields[1])) {
                 return std::nullopt;
@@ -221,8 +232,8 @@ std::optional<UndoPoint> ReadUndoPoint(FileOps& ops, const fs::path& careerFolde
 }
 
 CareerChange::CareerChange(FileOps& ops, fs::path careerFolder, std::int64_t madeAt,
-                           const std::vector<fs::path>& temps)
-    : ops_(ops), careerFolder_(std::move(careerFolder)) {
+                           const std::vector<fs::path>& temps, std::vector<fs::path> watched)
+    : ops_(ops), careerFolder_(std::move(careerFolder)), watched_(std::move(watched)) {
     point_.madeAt = madeAt;
     for (const fs::path& temp : temps) {
         point_.temps.push_back(Relative(temp, careerFolder_));
@@ -236,6 +247,11 @@ bool CareerChange::Record() {
 bool CareerChange::Replace(const fs::path& file, const fs::path& temp, const Content& old,
                            const Content& fresh) {
     if (point_.files.empty()) {
+        const auto last = ReadUndoPoint(ops_, careerFolder_);
+        if (last && !last->whole) {
+            ops_.Remove(temp);
+            return false;
+        }
         RemoveUndoPoint(ops_, careerFolder_);
     }
     const std::string kept = KeptName(point_.files.size());
@@ -261,20 +277,32 @@ bool CareerChange::PutBack() {
 }
 
 bool CareerChange::Finish() {
+    for (const fs::path& file : watched_) {
+        const std::string path = Relative(file, careerFolder_);
+        const bool changed = std::any_of(point_.files.begin(), point_.files.end(),
+                                         [&](const ChangedFile& f) { return f.path == path; });
+        if (const auto content = ContentOf(ops_, file); content && !changed) {
+            point_.watched.push_back({path, *content});
+        }
+    }
     point_.whole = true;
     if (Record()) {
         return true;
     }
     // The record still says "under way", so the next reading would put the
-    // change back: it is put back now, while the user can be told.
+    // change back: it is to be put back now, while the user can be told.
     point_.whole = false;
-    PutBack();
     return false;
 }
 
 UndoCheck CheckUndo(FileOps& ops, const fs::path& careerFolder, const UndoPoint& point) {
     for (const ChangedFile& file : point.files) {
         if (ContentOf(ops, FileOf(careerFolder, file)) != file.fresh) {
+            return UndoCheck::ChangedSince;
+        }
+    }
+    for (const WatchedFile& file : point.watched) {
+        if (ContentOf(ops, careerFolder / PathFromUtf8(file.path)) != file.content) {
             return UndoCheck::ChangedSince;
         }
     }
@@ -300,7 +328,8 @@ bool PutBackUndoPoint(FileOps& ops, const fs::path& careerFolder, UndoPoint poin
             continue;
         }
         // The kept name is not needed once its file holds the old content again.
-        back = ops.Replace(careerFolder / PathFromUtf8(file.kept), path) && back;
+        const fs::path kept = careerFolder / PathFromUtf8(file.kept);
+        back = ContentOf(ops, kept) == file.old && ops.Replace(kept, path) && back;
     }
     if (back) {
         RemoveUndoPoint(ops, careerFolder);
@@ -317,7 +346,7 @@ Recovery RecoverInterruptedChange(FileOps& ops, const fs::path& careerFolder) {
     for (const ChangedFile& file : point->files) {
         const auto now = ContentOf(ops, FileOf(careerFolder, file));
         if (now != file.old && now != file.fresh) {
-            return Recovery::Nothing;
+            return Recovery::Stuck;
         }
         anyNew = anyNew || (now == file.fresh && file.fresh != file.old);
     }

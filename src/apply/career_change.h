@@ -21,6 +21,9 @@
 
 namespace kp {
 
+// The record is written whole under this name, then put in its place.
+inline constexpr std::string_view kRecordTempName = "KelmarPatrol.undo.new";
+
 struct ChangedFile {
     std::string path;  // relative to the career folder, "/" between names
     std::string kept;  // the name of its old content in the career folder
@@ -28,10 +31,18 @@ struct ChangedFile {
     Content fresh;
 };
 
+// A file of the career the change left alone, as it was when the change
+// was whole: once the simulation writes it, the change is no longer undone.
+struct WatchedFile {
+    std::string path;
+    Content content;
+};
+
 struct UndoPoint {
     std::int64_t madeAt = 0;  // seconds since 1970 UTC
     bool whole = false;       // false while the change is under way
     std::vector<ChangedFile> files;
+    std::vector<WatchedFile> watched;
     // The change's temporary files, relative like the files: removed with a
     // change that is put back after it was cut off.
     std::vector<std::string> temps;
@@ -45,13 +56,16 @@ std::optional<UndoPoint> ReadUndoPoint(FileOps& ops, const std::filesystem::path
 class CareerChange {
   public:
     // `temps`: every temporary file the change may create, so that a change
-    // cut off in the middle can take them away.
+    // cut off in the middle can take them away; `watched`: the career's files
+    // whose writing by the simulation ends the undo point, replaced or not.
     CareerChange(FileOps& ops, std::filesystem::path careerFolder, std::int64_t madeAt,
-                 const std::vector<std::filesystem::path>& temps);
+                 const std::vector<std::filesystem::path>& temps,
+                 std::vector<std::filesystem::path> watched = {});
 
     // Keeps the file's old content, records it, then puts the finished
     // temporary file in the file's place. False, with the file as it was and
-    // the temporary file removed, when any step fails.
+    // the temporary file removed, when any step fails, and when the last
+    // change is still under way (it must be put back first).
     bool Replace(const std::filesystem::path& file, const std::filesystem::path& temp,
                  const Content& old, const Content& fresh);
     bool Empty() const { return point_.files.empty(); }
@@ -60,7 +74,7 @@ class CareerChange {
     // record then stays, and the next reading of the career finishes the job.
     bool PutBack();
     // The change is whole; its kept content is now the undo point. False
-    // when that could not be recorded: the change is then put back.
+    // when that could not be recorded: the change is then to be put back.
     bool Finish();
 
   private:
@@ -68,12 +82,13 @@ class CareerChange {
 
     FileOps& ops_;
     std::filesystem::path careerFolder_;
+    std::vector<std::filesystem::path> watched_;
     UndoPoint point_;
 };
 
 enum class UndoCheck {
     Ready,
-    ChangedSince,  // a file no longer holds what the change wrote
+    ChangedSince,  // a file no longer holds what the change wrote or left
     KeptDamaged,   // a kept content is missing or not what was kept
 };
 
@@ -86,11 +101,17 @@ UndoCheck CheckUndo(FileOps& ops, const std::filesystem::path& careerFolder,
 // reading of the career finishes putting it back.
 bool PutBackUndoPoint(FileOps& ops, const std::filesystem::path& careerFolder, UndoPoint point);
 
-enum class Recovery { Nothing, PutBack, Failed };
+enum class Recovery {
+    Nothing,  // no change under way, or one that had replaced nothing yet
+    PutBack,
+    Failed,  // a file could not be put back; the record stays
+    Stuck,   // a file holds neither content; everything is left as it is
+};
 
 // A change cut off before it was whole is put back: every file that holds
-// its new content gets its old content again. Files that hold neither (the
-// simulation has written them since) are left alone, and so is the record.
+// its new content gets its old content again, and the change's temporary
+// files go. Files that hold neither (the simulation has written them since)
+// are left alone, and so is the record.
 Recovery RecoverInterruptedChange(FileOps& ops, const std::filesystem::path& careerFolder);
 
 }  // namespace kp

@@ -3,6 +3,7 @@
 #include "apply/career_change.h"
 #include "apply/grid_entry.h"
 #include "apply/radar_code.h"
+#include "apply/undo_changes.h"
 #include "apply/writers.h"
 #include "career/codes.h"
 #include "career/file_names.h"
@@ -29,11 +30,13 @@ bool DateKnown(const WorkingDate& date) {
     return date.day != -1 && date.month != -1 && date.year != -1;
 }
 
+// How a writer's file fared; the dialog closes after every end but Stopped,
+// as it did when each file was replaced on its own.
 enum class Step {
     Replaced,
     LeftAlone,  // the copy was refused (error mark, key count): the file is no part of the change
-    Stopped,    // the file could not be opened or its copy made
-    Failed,     // the copy was made but could not be put in place
+    Stopped,    // the file could not be opened or its temporary file created
+    Failed,     // reading or writing failed, or the copy could not be put in place
 };
 
 // Shows the writer's messages as the copy is judged; the file is replaced under the change.
@@ -66,19 +69,31 @@ void PutBack(CareerChange& change, const ShowMessage& show) {
     show(std::string(change.PutBack() ? kLeftAsItWas : kNotAllPutBack));
 }
 
+// Once the simulation writes any of them, the change is no longer undone.
+std::vector<std::filesystem::path> CareerFiles(FileOps& ops, const std::filesystem::path& folder) {
+    return {FindEntry(ops, folder, kHistoryFile), FindEntry(ops, folder, kCareerSettingsFile),
+            FindEntry(ops, folder, kNextPatrolFile)};
+}
+
+// The change is whole, or everything is put back and the user hears of it.
+void Finish(CareerChange& change, const std::string& done, const ShowMessage& show) {
+    if (change.Finish()) {
+        show(done);
+    } else {
+        PutBack(change, show);
+    }
+}
+
 ChangeEnd RewriteSave(FileOps& ops, const ChangeRequest& request, const ChangeDialogue& dialogue) {
     const auto confirm = [&dialogue] { return dialogue.ask(kSaveQuestion); };
     const Writer save =
         RewriteSavePatrolArea(ops, request.save, request.saveStem, request.grid, confirm);
-    CareerChange change(ops, request.careerFolder, request.madeAt, {save.temp});
+    CareerChange change(ops, request.careerFolder, request.madeAt, {save.temp},
+                        CareerFiles(ops, request.careerFolder));
     const PreparedFile prepared = PrepareTempFile(ops, save, dialogue.show);
     switch (RunWriter(change, save, prepared, dialogue.show)) {
         case Step::Replaced:
-            if (change.Finish()) {
-                dialogue.show(save.messages.done);
-            } else {
-                dialogue.show(save.messages.failed);
-            }
+            Finish(change, save.messages.done, dialogue.show);
             return ChangeEnd::Close;
         case Step::Stopped:
             if (prepared.outcome == WriteOutcome::CannotOpen) {
@@ -87,6 +102,8 @@ ChangeEnd RewriteSave(FileOps& ops, const ChangeRequest& request, const ChangeDi
             return ChangeEnd::Close;
         case Step::LeftAlone:
         case Step::Failed:
+            // The save still holds its old content; its record goes.
+            change.PutBack();
             break;
     }
     return prepared.outcome == WriteOutcome::Cancelled ? ChangeEnd::StayOpen : ChangeEnd::Close;
@@ -113,13 +130,18 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         dialogue.show(std::string(kCareerBusy));
         return result;
     }
+    // A change cut off earlier is put back before anything else is written.
+    if (!PutRightUnderLock(ops, request.careerFolder, dialogue.show)) {
+        return result;
+    }
     if (request.seaStatus == SeaStatus::kAtSea) {
         result.end = RewriteSave(ops, request, dialogue);
         return result;
     }
     CareerChange change(ops, request.careerFolder, request.madeAt,
                         {FindEntry(ops, request.careerFolder, kHistoryTempFile),
-                         FindEntry(ops, request.careerFolder, kSharedTempFile)});
+                         FindEntry(ops, request.careerFolder, kSharedTempFile)},
+                        CareerFiles(ops, request.careerFolder));
 
     // Every file the change needs must be there before the first one is touched.
     const bool tankerAtBase = request.tankerChoice != TankerChoice::kLandBase &&
@@ -158,6 +180,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         const Step step = RunWriter(change, history, prepared, dialogue.show);
         if (step == Step::Stopped || step == Step::Failed) {
             PutBack(change, dialogue.show);
+            result.end = step == Step::Stopped ? ChangeEnd::StayOpen : ChangeEnd::Close;
             return result;
         }
     }
@@ -168,6 +191,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         const Step step = RunWriter(change, radar, prepared, dialogue.show);
         if (step == Step::Stopped || step == Step::Failed) {
             PutBack(change, dialogue.show);
+            result.end = step == Step::Stopped ? ChangeEnd::StayOpen : ChangeEnd::Close;
             return result;
         }
     }
@@ -178,11 +202,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     const PreparedFile prepared = PrepareTempFile(ops, next, dialogue.show);
     switch (RunWriter(change, next, prepared, dialogue.show)) {
         case Step::Replaced:
-            if (change.Finish()) {
-                dialogue.show(next.messages.done);
-            } else {
-                dialogue.show(std::string(kLeftAsItWas));
-            }
+            Finish(change, next.messages.done, dialogue.show);
             break;
         case Step::Stopped:
             PutBack(change, dialogue.show);

@@ -4,6 +4,8 @@
 #include <cstdio>
 
 #include "apply/career_change.h"
+#include "apply/safe_replace.h"
+#include "career/file_names.h"
 
 namespace kp {
 namespace {
@@ -22,7 +24,10 @@ constexpr std::string_view kInterrupted =
     "before it.";
 constexpr std::string_view kInterruptedNotPutBack =
     "The last change to this career was interrupted, and its files could not all be put back "
-    "yet; they are put back when the career is next selected.";
+    "yet, so nothing was written; they are put back when the career is next selected.";
+constexpr std::string_view kInterruptedAndChanged =
+    "The last change to this career was interrupted and its files have been written since, so "
+    "nothing was written; the README tells how to put them back by hand.";
 
 // "a", "a and b", "a, b and c".
 std::string FileList(const UndoPoint& point) {
@@ -34,6 +39,21 @@ std::string FileList(const UndoPoint& point) {
         text += point.files[i].path;
     }
     return text;
+}
+
+bool ReadyToUndo(FileOps& ops, const std::filesystem::path& careerFolder, const UndoPoint& point,
+                 const ShowMessage& show) {
+    switch (CheckUndo(ops, careerFolder, point)) {
+        case UndoCheck::Ready:
+            return true;
+        case UndoCheck::ChangedSince:
+            show(std::string(kChangedSince));
+            return false;
+        case UndoCheck::KeptDamaged:
+            show(std::string(kKeptDamaged));
+            return false;
+    }
+    return false;
 }
 
 }  // namespace
@@ -52,6 +72,32 @@ std::string ChangeTimeText(std::int64_t secondsSince1970) {
     return text;
 }
 
+bool PutRightUnderLock(FileOps& ops, const std::filesystem::path& careerFolder,
+                       const ShowMessage& show) {
+    switch (RecoverInterruptedChange(ops, careerFolder)) {
+        case Recovery::Nothing:
+            break;
+        case Recovery::PutBack:
+            show(std::string(kInterrupted));
+            break;
+        case Recovery::Failed:
+            show(std::string(kInterruptedNotPutBack));
+            return false;
+        case Recovery::Stuck:
+            show(std::string(kInterruptedAndChanged));
+            return false;
+    }
+    // Left by a run cut off before it had replaced anything; nobody else
+    // writes them while the lock is ours.
+    for (const std::string_view temp : {kHistoryTempFile, kSharedTempFile, kRecordTempName}) {
+        const std::filesystem::path path = FindEntry(ops, careerFolder, temp);
+        if (CanOpenForReading(ops, path)) {
+            ops.Remove(path);
+        }
+    }
+    return true;
+}
+
 bool UndoLastChanges(FileOps& ops, const std::filesystem::path& careerFolder,
                      const ChangeDialogue& dialogue) {
     const LockResult lock = ops.LockFolder(careerFolder);
@@ -59,25 +105,22 @@ bool UndoLastChanges(FileOps& ops, const std::filesystem::path& careerFolder,
         dialogue.show(std::string(kCareerBusy));
         return false;
     }
+    if (!PutRightUnderLock(ops, careerFolder, dialogue.show)) {
+        return false;
+    }
     const auto point = ReadUndoPoint(ops, careerFolder);
     if (!point || !point->whole) {
         dialogue.show(std::string(kNoUndoPoint));
         return false;
     }
-    switch (CheckUndo(ops, careerFolder, *point)) {
-        case UndoCheck::Ready:
-            break;
-        case UndoCheck::ChangedSince:
-            dialogue.show(std::string(kChangedSince));
-            return false;
-        case UndoCheck::KeptDamaged:
-            dialogue.show(std::string(kKeptDamaged));
-            return false;
+    if (!ReadyToUndo(ops, careerFolder, *point, dialogue.show)) {
+        return false;
     }
     const std::string question = "Undo the change made on " + ChangeTimeText(point->madeAt) +
                                  "?\nFiles put back as they were before it: " + FileList(*point) +
                                  ".";
-    if (!dialogue.ask(question)) {
+    // The simulation may have written while the question was open.
+    if (!dialogue.ask(question) || !ReadyToUndo(ops, careerFolder, *point, dialogue.show)) {
         return false;
     }
     if (!PutBackUndoPoint(ops, careerFolder, *point)) {
@@ -90,18 +133,8 @@ void PutRightInterruptedChange(FileOps& ops, const std::filesystem::path& career
                                const ShowMessage& show) {
     // Another copy in the middle of its change is not interrupted.
     const LockResult lock = ops.LockFolder(careerFolder);
-    if (lock.state == LockState::Busy) {
-        return;
-    }
-    switch (RecoverInterruptedChange(ops, careerFolder)) {
-        case Recovery::Nothing:
-            break;
-        case Recovery::PutBack:
-            show(std::string(kInterrupted));
-            break;
-        case Recovery::Failed:
-            show(std::string(kInterruptedNotPutBack));
-            break;
+    if (lock.state != LockState::Busy) {
+        PutRightUnderLock(ops, careerFolder, show);
     }
 }
 

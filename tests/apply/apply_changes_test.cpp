@@ -3,6 +3,8 @@
 // not give) and the undo point's refusals, which no script can bring about.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "apply/career_change.h"
 #include "apply/make_changes.h"
 #include "apply/undo_changes.h"
@@ -105,13 +107,41 @@ TEST_F(ApplyChangesTest, UndoPutsBackOnlyWhatTheChangeWrote) {
     EXPECT_EQ(shown_, std::vector<std::string>{"There is no change to undo for this career."});
 }
 
+// A change cut off earlier that cannot be put back (here its kept content is
+// damaged) stops every later change: writing on would lose the old content.
+TEST_F(ApplyChangesTest, NothingIsWrittenWhileAnEarlierChangeIsUnderWay) {
+    const std::string newer = kNextPatrol + "X=1\r\n";
+    files_.Put(kCareer / "patrols_0.cfg", newer);
+    files_.Put(kCareer / "KelmarPatrol.undo1", "damaged");
+    const auto fingerprint = [](std::string_view bytes) {
+        ContentHash hash;
+        hash.Add(bytes.data(), bytes.size());
+        const Content content = hash.Result();
+        char text[64];
+        std::snprintf(text, sizeof text, "%llu\t%016llx",
+                      static_cast<unsigned long long>(content.size),
+                      static_cast<unsigned long long>(content.hash));
+        return std::string(text);
+    };
+    const std::string record = "made\t0\nstate\tunder way\nfile\tKelmarPatrol.undo1\t" +
+                               fingerprint(kNextPatrol) + "\t" + fingerprint(newer) +
+                               "\tpatrols_0.cfg\n";
+    files_.Put(kCareer / "KelmarPatrol.undo", record);
+    EXPECT_EQ(Apply({12, 5, 1942}), ChangeEnd::StayOpen);
+    EXPECT_EQ(File("patrols_0.cfg"), newer);
+    EXPECT_EQ(File("KelmarPatrol.undo"), record);
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_TRUE(shown_[0].starts_with("The last change to this career was interrupted"))
+        << shown_[0];
+}
+
 // A record is read only as a change of ours writes it: it cannot name a file
 // outside the career, nor a kept file of another name.
 TEST_F(ApplyChangesTest, ARecordReachingOutsideTheCareerIsNoUndoPoint) {
     files_.Put("/cfg/careers/outside.cfg", "x");
     files_.Put(kCareer / "KelmarPatrol.undo1", "y");
     const std::string line = "file\tKelmarPatrol.undo1\t1\t0\t1\t0\t";
-    for (const std::string& path : {"../outside.cfg", "/cfg/careers/outside.cfg", "a//b"}) {
+    for (const char* path : {"../outside.cfg", "/cfg/careers/outside.cfg", "a//b"}) {
         files_.Put(kCareer / "KelmarPatrol.undo", "made\t0\nstate\twhole\n" + line + path + "\n");
         EXPECT_EQ(ReadUndoPoint(files_, kCareer), std::nullopt) << path;
     }

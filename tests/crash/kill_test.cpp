@@ -61,7 +61,8 @@ pid_t Spawn(const fs::path& cfg, const char* mode = nullptr) {
 }
 
 bool IsUndoPoint(const std::string& name) {
-    return name.starts_with("KelmarPatrol.undo");
+    return name == "KelmarPatrol.undo" || name == "KelmarPatrol.undo1" ||
+           name == "KelmarPatrol.undo2" || name == "KelmarPatrol.undo3";
 }
 
 int Wait(pid_t pid) {
@@ -147,6 +148,12 @@ TEST_F(CrashTest, EveryFileIsOldOrNewAfterAKill) {
         }
         ASSERT_TRUE(stillNew == 0 || stillNew == 3)
             << stillNew << " of 3 files new after the selection following kill " << n;
+        for (const auto& entry : fs::directory_iterator(Career())) {
+            const std::string name = entry.path().filename().string();
+            ASSERT_TRUE(name == kFiles[0] || name == kFiles[1] || name == kFiles[2] ||
+                        IsUndoPoint(name))
+                << name << " left after the selection following kill " << n;
+        }
 
         // Whatever the kill left, including a temporary file, a new run completes.
         ASSERT_EQ(Wait(Spawn(cfg_.Path())), 0) << "run after kill " << n;
