@@ -13,6 +13,7 @@
 
 #include "app/find_careers.h"
 #include "career/file_names.h"
+#include "platform/file_ops.h"
 
 namespace kp {
 namespace {
@@ -209,16 +210,17 @@ void Runner::Cat(const std::string& path) {
     }
 }
 
+// Through the program's own listing, which reaches folders beyond 260
+// characters on Windows, where the runtime's directory iterator does not.
 void Runner::Ls(const std::string& path) {
-    const fs::path folder = InWorkingFolder(path);
-    std::error_code ec;
-    if (!fs::is_directory(folder, ec)) {
+    const auto entries = SystemFileOps().List(InWorkingFolder(path));
+    if (!entries) {
         out_ << "dir " << path << ": missing\n";
         return;
     }
     std::vector<std::string> names;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        names.push_back(Utf8FromPath(entry.path().filename()) + (entry.is_directory() ? "/" : ""));
+    for (const DirEntry& entry : *entries) {
+        names.push_back(entry.name + (entry.isDirectory ? "/" : ""));
     }
     std::sort(names.begin(), names.end());
     out_ << "dir " << path << ":\n";
