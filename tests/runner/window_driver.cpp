@@ -109,9 +109,7 @@ class WindowDriver final : public ScenarioDriver {
         Settle();
     }
 
-    void Toggle(CheckBox box) override {
-        Click(Find<QCheckBox>(kCheckBoxNames[static_cast<std::size_t>(box)]));
-    }
+    void Toggle(CheckBox box) override { Click(Find<QCheckBox>(kCheckBoxNames[Slot(box)])); }
 
     void PressOk() override { Click(Find<QPushButton>("makeChangesButton")); }
     void PressCancel() override { Click(Find<QPushButton>("cancelButton")); }

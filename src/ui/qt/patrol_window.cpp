@@ -37,10 +37,6 @@ constexpr std::array<Handler, 2> kCheckBoxHandlers = {
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnAutoRadarUpdate(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnEnteredMed(); }};
 
-std::size_t Slot(auto value) {
-    return static_cast<std::size_t>(value);
-}
-
 }  // namespace
 
 PatrolWindow::PatrolWindow(CKelmarPatrol2Dlg& dialog, QWidget* parent)
