@@ -17,7 +17,7 @@ add_library(kelmar_win32 STATIC
   src/ui/win32/program_output.cpp
   src/ui/win32/folder_chooser.cpp
 )
-target_compile_definitions(kelmar_win32 PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX)
+target_compile_definitions(kelmar_win32 PUBLIC UNICODE _UNICODE)
 # ole32 and uuid: the folder chooser, a COM object.
 target_link_libraries(kelmar_win32 PUBLIC ${KP_WIN32_MODEL_LIBRARIES} comctl32 ole32 uuid)
 target_compile_options(kelmar_win32 PRIVATE ${KP_WARNINGS})

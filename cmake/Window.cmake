@@ -14,12 +14,6 @@ set(KP_WINDOW_SOURCES
   src/ui/qt/patrol_window.cpp
   res/kelmar_patrol.qrc
 )
-# The one platform-specific unit: where the About command is offered.
-if(WIN32)
-  list(APPEND KP_WINDOW_SOURCES src/ui/qt/system_menu_win.cpp)
-else()
-  list(APPEND KP_WINDOW_SOURCES src/ui/qt/system_menu_portable.cpp)
-endif()
 
 add_library(kelmar_window STATIC ${KP_WINDOW_SOURCES})
 set_target_properties(kelmar_window PROPERTIES AUTOMOC ON AUTORCC ON)

@@ -20,7 +20,7 @@ int FindCareers(CKelmarPatrol2Dlg& dlg, FileOps& ops, const std::filesystem::pat
     SortInEnumerationOrder(*entries);
     int count = 0;
     for (const DirEntry& entry : *entries) {
-        if (!entry.isDirectory || entry.name == "." || entry.name == "..") {
+        if (!entry.isDirectory) {
             continue;
         }
         dlg.m_strCareerNames[static_cast<std::size_t>(count)] = entry.name;

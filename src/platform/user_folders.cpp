@@ -1,9 +1,6 @@
 #include "platform/user_folders.h"
 
 #ifdef _WIN32
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
 #include <windows.h>
 
 // After windows.h, which it needs; it brings the known-folder ids.

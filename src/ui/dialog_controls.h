@@ -3,6 +3,7 @@
 // tests and the scenario runner implement it in memory.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace kp {
@@ -12,6 +13,12 @@ enum class CheckBox { AutoRadarUpdate, EnteredMed };
 enum class MessageButtons { Ok, OkCancel };
 enum class MessageAnswer { Ok, Cancel };
 enum class DialogResult { Ok, Cancel };
+
+// A window keeps its controls in arrays in the order of these enums, so a
+// value's position there is its number.
+constexpr std::size_t Slot(auto value) {
+    return static_cast<std::size_t>(value);
+}
 
 class DialogControls {
   public:

@@ -13,6 +13,7 @@
 
 #include "app/find_careers.h"
 #include "career/file_names.h"
+#include "career_fixture.h"
 #include "platform/file_ops.h"
 
 namespace kp {
@@ -57,30 +58,6 @@ std::string EscapeBytes(std::string_view bytes) {
     return escaped;
 }
 
-class TemporaryFolder {
-  public:
-    TemporaryFolder() {
-        const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-        for (int attempt = 0;; ++attempt) {
-            path_ = fs::temp_directory_path() /
-                    ("patrol-scenario-" + std::to_string(stamp) + "-" + std::to_string(attempt));
-            if (fs::create_directory(path_)) {
-                break;
-            }
-        }
-    }
-    ~TemporaryFolder() {
-        std::error_code ec;
-        fs::remove_all(path_, ec);
-    }
-    TemporaryFolder(const TemporaryFolder&) = delete;
-    TemporaryFolder& operator=(const TemporaryFolder&) = delete;
-    const fs::path& Path() const { return path_; }
-
-  private:
-    fs::path path_;
-};
-
 class Runner {
   public:
     Runner(const fs::path& script, ScenarioDriver& driver, std::ostream& out)
@@ -106,7 +83,7 @@ class Runner {
     ScenarioDriver& driver_;
     std::ostream& out_;
     Phase phase_ = Phase::Setup;
-    std::optional<TemporaryFolder> scratch_;
+    std::optional<ScratchFolder> scratch_;
     fs::path workingFolder_;
     std::optional<std::uint32_t> seed_;
     std::deque<MessageAnswer> answers_;

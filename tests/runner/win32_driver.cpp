@@ -107,9 +107,7 @@ class Win32Driver final : public ScenarioDriver {
         SettleAnswering();
     }
 
-    void Toggle(CheckBox box) override {
-        Click(Control(kCheckBoxIds[static_cast<std::size_t>(box)]));
-    }
+    void Toggle(CheckBox box) override { Click(Control(kCheckBoxIds[Slot(box)])); }
 
     void PressOk() override { Click(Control(IDOK)); }
     void PressCancel() override { Click(Control(IDCANCEL)); }

@@ -8,12 +8,15 @@
 
 namespace kp {
 
+// Tests run side by side in processes of their own, whose counters and clocks
+// may agree: a folder another made first is never shared.
 ScratchFolder::ScratchFolder() {
     static std::atomic<int> counter{0};
     const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
-    path_ = std::filesystem::temp_directory_path() /
-            ("kp-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
-    std::filesystem::create_directories(path_);
+    do {
+        path_ = std::filesystem::temp_directory_path() /
+                ("kp-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+    } while (!std::filesystem::create_directory(path_));
 }
 
 ScratchFolder::~ScratchFolder() {

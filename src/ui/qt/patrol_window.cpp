@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -15,7 +16,6 @@
 #include "ui/qt/dialog_templates.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/program_icon.h"
-#include "ui/qt/system_menu.h"
 #include "ui/qt/typing_limit_validator.h"
 #include "ui/qt/utf8_text.h"
 #include "ui/window_texts.h"
@@ -36,10 +36,6 @@ constexpr std::array<Handler, 4> kBaseHandlers = {
 constexpr std::array<Handler, 2> kCheckBoxHandlers = {
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnAutoRadarUpdate(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnEnteredMed(); }};
-
-std::size_t Slot(auto value) {
-    return static_cast<std::size_t>(value);
-}
 
 }  // namespace
 
@@ -87,6 +83,8 @@ void PatrolWindow::ConnectControls() {
     }
 }
 
+// The Qt window runs where there is no system menu to hold About: the
+// window's context menu and F1 offer it instead.
 void PatrolWindow::AddAboutCommand() {
     auto* about = new QAction(ToQString(kAboutMenuItem), this);
     about->setObjectName(QStringLiteral("aboutAction"));
@@ -94,7 +92,9 @@ void PatrolWindow::AddAboutCommand() {
         AboutBox box(dialog_.m_szCfgPath, this);
         box.exec();
     });
-    OfferAboutCommand(*this, *about);
+    about->setShortcut(QKeySequence(Qt::Key_F1));
+    addAction(about);
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 // Below About in the context menu. Not on Ctrl+Z, which the grid field keeps

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ui/program_text.h"
+
 namespace kp {
 
 inline QString ToQString(std::string_view utf8) {
@@ -18,17 +20,6 @@ inline std::string ToUtf8(const QString& text) {
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
-// Text the program gave a widget: what the widget shows, and the bytes it was
-// given. Bytes that are no UTF-8 cannot be shown as they are, yet they name
-// files and fill fields, so they come back whole while the user leaves them.
-struct ProgramText {
-    QString shown;
-    std::string bytes;
-
-    static ProgramText Of(std::string_view bytes) { return {ToQString(bytes), std::string(bytes)}; }
-
-    // The bytes given while `now` is still what was shown, else `now` in UTF-8.
-    std::string Back(const QString& now) const { return now == shown ? bytes : ToUtf8(now); }
-};
+using ProgramText = BasicProgramText<QString, ToQString, ToUtf8>;
 
 }  // namespace kp

@@ -38,10 +38,6 @@ constexpr Notification kNotifications[] = {
 // The low four bits of a system command are the system's own.
 constexpr WPARAM kCommandMask = 0xFFF0;
 
-std::size_t Slot(auto value) {
-    return static_cast<std::size_t>(value);
-}
-
 std::wstring WindowText(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(

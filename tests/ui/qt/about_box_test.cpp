@@ -81,7 +81,6 @@ TEST(AboutBoxTest, OkClosesIt) {
     EXPECT_FALSE(box.isVisible());
 }
 
-#ifndef _WIN32
 // Without a system menu the command is in the window's context menu and on F1.
 class AboutCommandTest : public WindowTest {
   protected:
@@ -125,7 +124,6 @@ TEST_F(AboutCommandTest, F1OpensTheAboutBoxAndLeavesTheWindowAsItWas) {
     EXPECT_FALSE(finished_.has_value());
     EXPECT_TRUE(messages_.empty());
 }
-#endif
 
 }  // namespace
 }  // namespace kp
