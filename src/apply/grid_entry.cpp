@@ -1,9 +1,9 @@
 #include "apply/grid_entry.h"
 
+#include "career/career_format.h"
+
 namespace kp {
 namespace {
-
-constexpr std::size_t kGridLength = 4;
 
 // Compared as signed bytes, so that no byte of 0x80 or above passes.
 bool InRange(char c, char low, char high) {
@@ -14,10 +14,10 @@ bool InRange(char c, char low, char high) {
 }  // namespace
 
 bool NormalizeGridEntry(std::string& grid) {
-    if (grid.size() < kGridLength) {
-        grid.append(kGridLength - grid.size(), '-');
+    if (grid.size() < format::kGridLength) {
+        grid.append(format::kGridLength - grid.size(), '-');
     }
-    grid.resize(kGridLength);
+    grid.resize(format::kGridLength);
     bool fault = !InRange(grid[0], 'A', 'Z');
     fault = !InRange(grid[1], 'A', 'Z') || fault;
     if (!InRange(grid[2], '0', '9')) {
@@ -29,14 +29,14 @@ bool NormalizeGridEntry(std::string& grid) {
     }
     fault = !InRange(grid[3], '0', '9') || fault;
     if (grid == "----") {
-        grid = "NULL";
+        grid = format::kNoArea;
         return true;
     }
     return !fault;
 }
 
 void DropLeadingZero(std::string& grid) {
-    if (grid.size() == kGridLength && grid[2] == '0') {
+    if (grid.size() == format::kGridLength && grid[2] == '0') {
         grid[2] = grid[3];
         grid.resize(3);
     }

@@ -5,6 +5,7 @@
 #include "apply/radar_code.h"
 #include "apply/undo_changes.h"
 #include "apply/writers.h"
+#include "career/career_format.h"
 #include "career/codes.h"
 #include "career/file_names.h"
 #include "grid/base_choice.h"
@@ -175,7 +176,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         const Writer history =
             RewritePatrolHistory(ops, request.careerFolder, request.grid, date, hull);
         const PreparedFile prepared = PrepareTempFile(ops, history, dialogue.show);
-        hull = RaisedHull(hull, HitsOf(history, prepared, kHullKey));
+        hull = RaisedHull(hull, HitsOf(history, prepared, format::kHullIntegrityKey));
         result.hullIntegrity = hull;
         const Step step = RunWriter(change, history, prepared, dialogue.show);
         if (step == Step::Stopped || step == Step::Failed) {

@@ -1,5 +1,6 @@
 #include "apply/writers.h"
 
+#include "career/career_format.h"
 #include "career/file_names.h"
 #include "career/text_convert.h"
 
@@ -8,7 +9,6 @@ namespace {
 
 constexpr float kHullRepair = 10.0f;
 constexpr float kFullHull = 100.0f;
-constexpr std::string_view kNoGrid = "NULL";
 
 KeyEdit Replace(std::string value) {
     return {EditAction::Replace, std::move(value)};
@@ -89,12 +89,12 @@ Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFol
         FindEntry(ops, careerFolder, kHistoryTempFile),
         kHistoryProfile,
         {
-            {"PatrolArea=", true, Set(grid)},
-            {"NbDaysInBase=", true, Keep},
-            {"EndDay=", true, SetDatePart(date, &WorkingDate::day)},
-            {"EndMonth=", true, SetDatePart(date, &WorkingDate::month)},
-            {"EndYear=", true, SetDatePart(date, &WorkingDate::year)},
-            {kHullKey, false, raiseHull},
+            {format::kPatrolAreaKey, true, Set(grid)},
+            {format::kNbDaysInBaseKey, true, Keep},
+            {format::kEndDayKey, true, SetDatePart(date, &WorkingDate::day)},
+            {format::kEndMonthKey, true, SetDatePart(date, &WorkingDate::month)},
+            {format::kEndYearKey, true, SetDatePart(date, &WorkingDate::year)},
+            {format::kHullIntegrityKey, false, raiseHull},
         },
         5,
         std::nullopt,
@@ -111,7 +111,7 @@ Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFo
         FindEntry(ops, careerFolder, kCareerSettingsFile),
         FindEntry(ops, careerFolder, kSharedTempFile),
         kCareerProfile,
-        {{"RadarWarningReceiverUpg=", true, raise}},
+        {{format::kRadarUpgradeKey, true, raise}},
         1,
         std::nullopt,
         kCareerMessages,
@@ -134,13 +134,13 @@ Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder
         FindEntry(ops, careerFolder, kSharedTempFile),
         kNextPatrolProfile,
         {
-            {"PatrolArea=", true, Set(grid)},
-            {"NbDaysInBase=", true, Keep},
-            {"StartDay=", true, SetDatePart(date, &WorkingDate::day)},
-            {"StartMonth=", true, SetDatePart(date, &WorkingDate::month)},
-            {"StartYear=", true, SetDatePart(date, &WorkingDate::year)},
-            {kHullKey, false, Set(FormatFixed4(hullIntegrity))},
-            {"Flotilla=", false, flotilla},
+            {format::kPatrolAreaKey, true, Set(grid)},
+            {format::kNbDaysInBaseKey, true, Keep},
+            {format::kStartDayKey, true, SetDatePart(date, &WorkingDate::day)},
+            {format::kStartMonthKey, true, SetDatePart(date, &WorkingDate::month)},
+            {format::kStartYearKey, true, SetDatePart(date, &WorkingDate::year)},
+            {format::kHullIntegrityKey, false, Set(FormatFixed4(hullIntegrity))},
+            {format::kFlotillaKey, false, flotilla},
         },
         5,
         std::nullopt,
@@ -152,7 +152,7 @@ Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,
                              const std::filesystem::path& saveStem, const std::string& grid,
                              std::function<bool()> confirm) {
     const auto area = [grid, confirm = std::move(confirm)](std::string_view old) {
-        if (old.substr(0, kNoGrid.size()) != kNoGrid && !confirm()) {
+        if (old.substr(0, format::kNoArea.size()) != format::kNoArea && !confirm()) {
             return KeyEdit{EditAction::Abort, {}};
         }
         return Replace(grid);
@@ -161,8 +161,8 @@ Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,
         Utf8FromPath(saveStem.filename()) + std::string(kSaveTempExtension);
     return Writer{
         save,          FindEntry(ops, saveStem.parent_path(), tempName),
-        std::nullopt,  {{"PatrolArea=", true, area}},
-        std::nullopt,  "PatrolArea=" + grid,
+        std::nullopt,  {{format::kPatrolAreaKey, true, area}},
+        std::nullopt,  std::string(format::kPatrolAreaKey) + grid,
         kSaveMessages,
     };
 }

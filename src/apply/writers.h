@@ -14,7 +14,6 @@
 namespace kp {
 
 inline constexpr int kMediterraneanFlotilla = 907;
-inline constexpr std::string_view kHullKey = "HullIntegrity=";
 
 extern const WriterMessages kHistoryMessages;
 extern const WriterMessages kCareerMessages;

@@ -12,8 +12,6 @@
 namespace kp {
 namespace {
 
-constexpr std::string_view kPatrolAreaKey = "PatrolArea=";
-
 // By LoadFailure.
 constexpr std::string_view kLoadFailureTexts[] = {
     "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
@@ -34,8 +32,9 @@ std::string ReadSaveArea(FileOps& ops, const std::filesystem::path& save) {
     LineReader reader(*input);
     LineView line;
     while (reader.Next(line)) {
-        if (line.text.starts_with(kPatrolAreaKey)) {
-            area = std::string(line.text.substr(kPatrolAreaKey.size(), kGridLength));
+        if (line.text.starts_with(format::kPatrolAreaKey)) {
+            area =
+                std::string(line.text.substr(format::kPatrolAreaKey.size(), format::kGridLength));
         }
     }
     return area;
@@ -81,14 +80,15 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
     CareerRead read;
     NextPatrol& next = read.next;
     SectionScan nextScan(kNextPatrolProfile);
-    const ReadOutcome nextOutcome = ReadTargetSection(
-        ops, nextPatrolFile, nextScan,
-        {{"EndLocation=", IntInto(next.endLocation)},
-         {"SubType=", IntInto(next.subType)},
-         {"SubVersion=", IntInto(next.subVersion)},
-         {kPatrolAreaKey, [&next](std::string_view v) { next.patrolArea = std::string(v); }},
-         {"StartYear=", IntInto(next.startYear)},
-         {"StartMonth=", IntInto(next.startMonth)}});
+    const ReadOutcome nextOutcome =
+        ReadTargetSection(ops, nextPatrolFile, nextScan,
+                          {{format::kEndLocationKey, IntInto(next.endLocation)},
+                           {format::kSubTypeKey, IntInto(next.subType)},
+                           {format::kSubVersionKey, IntInto(next.subVersion)},
+                           {format::kPatrolAreaKey,
+                            [&next](std::string_view v) { next.patrolArea = std::string(v); }},
+                           {format::kStartYearKey, IntInto(next.startYear)},
+                           {format::kStartMonthKey, IntInto(next.startMonth)}});
     if (nextOutcome == ReadOutcome::CannotOpen) {
         read.failure = LoadFailure::NoNextPatrolFile;
         return read;
@@ -100,12 +100,13 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
 
     LastPatrol& last = read.last;
     SectionScan historyScan(kHistoryProfile, nextScan);
-    const ReadOutcome historyOutcome = ReadTargetSection(
-        ops, historyFile, historyScan,
-        {{"EndYear=", IntInto(last.endYear)},
-         {"EndMonth=", IntInto(last.endMonth)},
-         {"EndDay=", IntInto(last.endDay)},
-         {"HullIntegrity=", [&last](std::string_view v) { last.hullIntegrity = ParseFloat(v); }}});
+    const ReadOutcome historyOutcome =
+        ReadTargetSection(ops, historyFile, historyScan,
+                          {{format::kEndYearKey, IntInto(last.endYear)},
+                           {format::kEndMonthKey, IntInto(last.endMonth)},
+                           {format::kEndDayKey, IntInto(last.endDay)},
+                           {format::kHullIntegrityKey,
+                            [&last](std::string_view v) { last.hullIntegrity = ParseFloat(v); }}});
     last.count = historyScan.Count();
     if (historyOutcome == ReadOutcome::CannotOpen) {
         read.failure = LoadFailure::NoHistoryFile;

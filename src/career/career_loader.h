@@ -7,11 +7,10 @@
 #include <string>
 #include <string_view>
 
+#include "career/career_format.h"
 #include "platform/file_ops.h"
 
 namespace kp {
-
-inline constexpr std::size_t kGridLength = 4;
 
 struct NextPatrol {
     int endLocation = -1;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "career/career_format.h"
+
 namespace kp {
 
 struct ScanProfile {
@@ -14,9 +16,12 @@ struct ScanProfile {
     bool bracketInInitIsError;      // a "[" line inside [INIT] before the count
 };
 
-inline constexpr ScanProfile kNextPatrolProfile{"Patrols=", "[PATROL ", 0, true};
-inline constexpr ScanProfile kHistoryProfile{"Patrols=", "[PATROL ", -1, true};
-inline constexpr ScanProfile kCareerProfile{"Careers=", "[CAREER ", 0, false};
+inline constexpr ScanProfile kNextPatrolProfile{format::kPatrolCountKey, format::kPatrolHeader, 0,
+                                                true};
+inline constexpr ScanProfile kHistoryProfile{format::kPatrolCountKey, format::kPatrolHeader, -1,
+                                             true};
+inline constexpr ScanProfile kCareerProfile{format::kCareerCountKey, format::kCareerHeader, 0,
+                                            false};
 
 // Builds a header line (without its line end) as "%03d" would: [PATROL 007], [PATROL -01].
 std::string SectionHeader(std::string_view prefix, long long number);

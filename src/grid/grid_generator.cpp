@@ -134,7 +134,7 @@ std::string PickGridName(const int* list, RandomSource& random) {
 }
 
 std::optional<std::string> MarkDrawnGrid(std::string area, int seaStatus) {
-    if (area == kNullArea) {
+    if (area == format::kNoArea) {
         return std::nullopt;
     }
     // One mark is enough: a second would push the grid past what its field holds.

@@ -7,11 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "career/career_format.h"
 #include "grid/random_source.h"
 
 namespace kp {
 
-inline constexpr std::string_view kNullArea = "NULL";
 inline constexpr std::string_view kAtBaseArea = "----";
 
 // A Type XXI draws from the Type VII or Type IX lists (two draws decide);

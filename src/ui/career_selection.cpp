@@ -89,8 +89,8 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
     m_nBoatClass = boat.boatClass;
     m_strBoatType = boat.type;
 
-    if (m_strPatrolArea.size() > kGridLength) {
-        m_strPatrolArea.resize(kGridLength);
+    if (m_strPatrolArea.size() > format::kGridLength) {
+        m_strPatrolArea.resize(format::kGridLength);
     }
     m_strGrid = m_strPatrolArea;
     m_strOriginalArea = m_strPatrolArea;
@@ -106,7 +106,7 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
     }
     m_strEndDate = EndDateText(m_nEndDay, m_nEndMonth, m_nEndYear);
 
-    if (m_strPatrolArea == kNullArea) {
+    if (m_strPatrolArea == format::kNoArea) {
         if (GeneratePatrolGrid() != 0) {
             m_strGrid = m_strPatrolArea;
         }

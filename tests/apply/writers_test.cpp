@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "career/career_format.h"
 #include "career_fixture.h"
 #include "rewrite_one_file.h"
 
@@ -47,7 +48,7 @@ TEST_F(Writers, HullIsRaisedOnceForEveryLineAndCappedAt100) {
     const PreparedFile prepared = PrepareTempFile(
         SystemFileOps(), writer, [this](const std::string& text) { shown_.push_back(text); });
     EXPECT_EQ(prepared.outcome, WriteOutcome::Discarded);
-    EXPECT_EQ(RaisedHull(70.0f, HitsOf(writer, prepared, kHullKey)), 90.0f);
+    EXPECT_EQ(RaisedHull(70.0f, HitsOf(writer, prepared, format::kHullIntegrityKey)), 90.0f);
     EXPECT_EQ(RaisedHull(95.5f, 1), 100.0f);
     EXPECT_EQ(shown_,
               std::vector<std::string>{"Failed to write the new data to your 'patrols.cfg' file."});
