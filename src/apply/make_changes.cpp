@@ -162,8 +162,8 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
 
     // The radar code goes by the date before the move. A date the history
     // did not give whole is not moved and not written.
-    const int radarCode = RadarUpgradeCode(request.boatClass, request.lastPatrolEnd.year,
-                                           request.lastPatrolEnd.month);
+    const int radarCode = RadarUpgradeCode(
+        request.boatClass, {request.lastPatrolEnd.year, request.lastPatrolEnd.month});
     WorkingDate moved = request.lastPatrolEnd;
     if (tankerAtBase) {
         ShiftReturnDate(moved, request.daysInPort, random);
@@ -197,9 +197,9 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         }
     }
 
-    const Writer next = RewriteNextPatrol(
-        ops, request.careerFolder, request.grid, date, hull,
-        MediterraneanRuleHolds(request.enteredMed, request.startYear, request.startMonth));
+    const Writer next =
+        RewriteNextPatrol(ops, request.careerFolder, request.grid, date, hull,
+                          MediterraneanRuleHolds(request.enteredMed, request.start));
     const PreparedFile prepared = PrepareTempFile(ops, next, dialogue.show);
     switch (RunWriter(change, next, prepared, dialogue.show)) {
         case Step::Replaced:

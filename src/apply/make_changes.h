@@ -10,6 +10,7 @@
 
 #include "apply/return_date.h"
 #include "apply/safe_replace.h"
+#include "career/codes.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
 
@@ -24,15 +25,14 @@ struct ChangeRequest {
     std::int64_t madeAt;  // seconds since 1970 UTC, for the undo point
     std::string grid;     // as CheckEntries left it
     int daysInPort;
-    int tankerChoice;
-    int seaStatus;
-    int boatClass;
+    TankerChoice tankerChoice;
+    SeaStatus seaStatus;
+    BoatClass boatClass;
     WorkingDate lastPatrolEnd;
     float hullIntegrity;  // as loaded
     bool autoRadarUpdate;
     int enteredMed;
-    int startYear;
-    int startMonth;
+    YearMonth start;             // of the next patrol
     std::filesystem::path save;  // at sea: the newest save, and its path without ".psc"
     std::filesystem::path saveStem;
 };

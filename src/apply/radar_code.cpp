@@ -2,8 +2,6 @@
 
 #include <climits>
 
-#include "career/codes.h"
-
 namespace kp {
 namespace {
 
@@ -28,12 +26,12 @@ constexpr RadarRow kRadarSchedule[] = {
 
 }  // namespace
 
-int RadarUpgradeCode(int boatClass, int endYear, int endMonth) {
+int RadarUpgradeCode(BoatClass boatClass, YearMonth end) {
     if (boatClass == BoatClass::kTypeXXIII) {
         return kNoRadarUpgrade;
     }
     for (const RadarRow& row : kRadarSchedule) {
-        if (endYear >= row.firstYear && endYear <= row.lastYear && endMonth > row.monthAbove) {
+        if (end.year >= row.firstYear && end.year <= row.lastYear && end.month > row.monthAbove) {
             return row.code;
         }
     }

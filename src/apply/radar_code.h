@@ -1,10 +1,12 @@
 #pragma once
 
+#include "career/codes.h"
+
 namespace kp {
 
 inline constexpr int kNoRadarUpgrade = -1;
 
 // The radar-warning equipment a boat may have by the date its last patrol ended.
-int RadarUpgradeCode(int boatClass, int endYear, int endMonth);
+int RadarUpgradeCode(BoatClass boatClass, YearMonth end);
 
 }  // namespace kp

@@ -118,8 +118,8 @@ Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFo
     };
 }
 
-bool MediterraneanRuleHolds(int enteredMed, int startYear, int startMonth) {
-    return enteredMed == 1 && (startYear > 1941 || (startYear == 1941 && startMonth > 10));
+bool MediterraneanRuleHolds(int enteredMed, YearMonth start) {
+    return enteredMed == 1 && (start.year > 1941 || (start.year == 1941 && start.month > 10));
 }
 
 Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder,

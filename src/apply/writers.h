@@ -10,6 +10,7 @@
 
 #include "apply/return_date.h"
 #include "apply/safe_replace.h"
+#include "career/codes.h"
 
 namespace kp {
 
@@ -35,7 +36,7 @@ Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFo
                              int radarCode);
 
 // True when a boat that entered the Mediterranean sails with its flotilla there.
-bool MediterraneanRuleHolds(int enteredMed, int startYear, int startMonth);
+bool MediterraneanRuleHolds(int enteredMed, YearMonth start);
 
 Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder,
                          const std::string& grid, std::optional<WorkingDate> date,

@@ -4,8 +4,6 @@
 #include <climits>
 #include <iterator>
 
-#include "career/codes.h"
-
 namespace kp {
 namespace {
 
@@ -59,7 +57,7 @@ constexpr BaseRow kBaseTable[] = {
     {kAny, {"Unknown", Theater::kNorway}},
 };
 
-// By SeaStatus code.
+// By SeaStatus.
 constexpr std::string_view kSeaStatusTexts[] = {"At Home Base", "At Base", "At Sea"};
 
 constexpr std::string_view kMonthNames[] = {
@@ -82,13 +80,13 @@ BoatInfo LookUpBoat(int subType, int subVersion) {
     return row->info;
 }
 
-bool IsStavanger(int endLocation, int endYear, int endMonth) {
+bool IsStavanger(int endLocation, YearMonth end) {
     return endLocation == kStavangerOrLaRochelle &&
-           ((endYear == 1944 && endMonth > 8) || endYear == 1945);
+           ((end.year == 1944 && end.month > 8) || end.year == 1945);
 }
 
-BaseInfo LookUpBase(int endLocation, int endYear, int endMonth) {
-    if (IsStavanger(endLocation, endYear, endMonth)) {
+BaseInfo LookUpBase(int endLocation, YearMonth end) {
+    if (IsStavanger(endLocation, end)) {
         return kStavanger;
     }
     const auto* row = std::find_if(std::begin(kBaseTable), std::end(kBaseTable) - 1,
@@ -103,8 +101,8 @@ std::string_view MonthName(int month) {
     return kMonthNames[month - 1];
 }
 
-std::string_view SeaStatusText(int seaStatus) {
-    return kSeaStatusTexts[seaStatus];
+std::string_view SeaStatusText(SeaStatus seaStatus) {
+    return kSeaStatusTexts[CodeOf(seaStatus)];
 }
 
 }  // namespace kp

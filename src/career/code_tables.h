@@ -3,26 +3,28 @@
 
 #include <string_view>
 
+#include "career/codes.h"
+
 namespace kp {
 
 struct BoatInfo {
     std::string_view type;
-    int boatClass;
+    BoatClass boatClass;
 };
 
 struct BaseInfo {
     std::string_view name;
-    int theater;
+    Theater theater;
 };
 
 BoatInfo LookUpBoat(int subType, int subVersion);
 // Base 760 changes name and theatre with the date the last patrol ended.
-BaseInfo LookUpBase(int endLocation, int endYear, int endMonth);
+BaseInfo LookUpBase(int endLocation, YearMonth end);
 // True when base 760 is Stavanger (late 1944 on) rather than La Rochelle.
-bool IsStavanger(int endLocation, int endYear, int endMonth);
+bool IsStavanger(int endLocation, YearMonth end);
 std::string_view MonthName(int month);
-// "At Home Base", "At Base" or "At Sea", by SeaStatus code.
-std::string_view SeaStatusText(int seaStatus);
+// "At Home Base", "At Base" or "At Sea".
+std::string_view SeaStatusText(SeaStatus seaStatus);
 
 inline constexpr std::string_view kTypeXXIIIName = "Type XXIII";
 

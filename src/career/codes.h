@@ -1,38 +1,52 @@
 // The small codes of the dialog state, with the values the files and the grid
-// lists are keyed by.
+// lists are keyed by. They are typed so that a call taking several of them,
+// or a year beside a month, cannot take them in the wrong order; a file may
+// still hold a value no enumerator names, and it is kept as it came.
 #pragma once
 
 namespace kp {
 
-namespace BoatClass {
-inline constexpr int kUnknown = -1;
-inline constexpr int kTypeII = 0;
-inline constexpr int kTypeVII = 1;
-inline constexpr int kTypeIX = 2;
-inline constexpr int kTypeIXD2 = 3;
-inline constexpr int kTypeXXI = 4;
-inline constexpr int kTypeXXIII = 5;
-}  // namespace BoatClass
+enum class BoatClass : int {
+    kUnknown = -1,
+    kTypeII = 0,
+    kTypeVII = 1,
+    kTypeIX = 2,
+    kTypeIXD2 = 3,
+    kTypeXXI = 4,
+    kTypeXXIII = 5,
+};
 
-namespace Theater {
-inline constexpr int kNorthSea = 0;  // Kiel, Wilhelmshafen
-inline constexpr int kAtlantic = 1;  // the French bases
-inline constexpr int kNorway = 2;
-inline constexpr int kMediterranean = 3;
-}  // namespace Theater
+enum class Theater : int {
+    kUnknown = -1,
+    kNorthSea = 0,  // Kiel, Wilhelmshafen
+    kAtlantic = 1,  // the French bases
+    kNorway = 2,
+    kMediterranean = 3,
+};
 
-namespace SeaStatus {
-inline constexpr int kAtHomeBase = 0;
-inline constexpr int kAtBase = 1;
-inline constexpr int kAtSea = 2;
-}  // namespace SeaStatus
+enum class SeaStatus : int {
+    kAtHomeBase = 0,
+    kAtBase = 1,
+    kAtSea = 2,
+};
 
-namespace TankerChoice {
-inline constexpr int kNone = -1;
-inline constexpr int kLandBase = 0;
-inline constexpr int kNorth = 1;
-inline constexpr int kMid = 2;
-inline constexpr int kSouth = 3;
-}  // namespace TankerChoice
+// The base buttons in their order, so that a choice is also its radio index.
+enum class TankerChoice : int {
+    kNone = -1,
+    kLandBase = 0,
+    kNorth = 1,
+    kMid = 2,
+    kSouth = 3,
+};
+
+// A month of a year as the files give it: -1 where a value was not read.
+struct YearMonth {
+    int year;
+    int month;
+};
+
+constexpr int CodeOf(auto code) {
+    return static_cast<int>(code);
+}
 
 }  // namespace kp

@@ -1,26 +1,20 @@
 #include "grid/base_choice.h"
 
-#include "career/codes.h"
-
 namespace kp {
 namespace {
 
 constexpr std::string_view kNoTankerAtHome = "Cannot be a U-tanker at Home Base!";
 
-struct YearMonth {
-    int year;
-    int month;
-};
-
 struct TankerWindow {
-    int choice;
+    TankerChoice choice;
     int firstYear;      // refused before this year
     YearMonth firstIn;  // refused in this year before this month
     int lastYear;       // refused after this year
     YearMonth lastIn;   // refused in this year after this month
     std::string_view refusal;
 
-    bool Accepts(int year, int month) const {
+    bool Accepts(YearMonth start) const {
+        const auto [year, month] = start;
         return year >= firstYear && !(year == firstIn.year && month < firstIn.month) &&
                year <= lastYear && !(year == lastIn.year && month > lastIn.month);
     }
@@ -49,7 +43,7 @@ const TankerWindow kTankerWindows[] = {
 
 }  // namespace
 
-BaseDecision ChooseBase(int tankerChoice, int seaStatus, int startYear, int startMonth) {
+BaseDecision ChooseBase(TankerChoice tankerChoice, SeaStatus seaStatus, YearMonth start) {
     const BaseDecision landBase{TankerChoice::kLandBase, kDaysAtLandBase, {}};
     if (tankerChoice == TankerChoice::kLandBase) {
         return landBase;
@@ -57,8 +51,9 @@ BaseDecision ChooseBase(int tankerChoice, int seaStatus, int startYear, int star
     if (seaStatus == SeaStatus::kAtHomeBase) {
         return {landBase.tankerChoice, landBase.daysInPort, kNoTankerAtHome};
     }
-    const TankerWindow& window = kTankerWindows[tankerChoice - TankerChoice::kNorth];
-    if (!window.Accepts(startYear, startMonth)) {
+    const TankerWindow& window =
+        kTankerWindows[CodeOf(tankerChoice) - CodeOf(TankerChoice::kNorth)];
+    if (!window.Accepts(start)) {
         return {landBase.tankerChoice, landBase.daysInPort, window.refusal};
     }
     return {tankerChoice, kDaysAtTanker, {}};

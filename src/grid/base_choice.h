@@ -4,19 +4,21 @@
 
 #include <string_view>
 
+#include "career/codes.h"
+
 namespace kp {
 
 inline constexpr int kDaysAtLandBase = 31;
 inline constexpr int kDaysAtTanker = 1;
 
 struct BaseDecision {
-    int tankerChoice;
+    TankerChoice tankerChoice;
     int daysInPort;
     std::string_view refusal;  // empty when the choice stands
 };
 
 // The land base always stands; a tanker is refused at the home base and
 // outside its window, which sends the boat back to its land base.
-BaseDecision ChooseBase(int tankerChoice, int seaStatus, int startYear, int startMonth);
+BaseDecision ChooseBase(TankerChoice tankerChoice, SeaStatus seaStatus, YearMonth start);
 
 }  // namespace kp

@@ -6,7 +6,6 @@
 #include <initializer_list>
 #include <iterator>
 
-#include "career/codes.h"
 #include "grid/grid_tables.h"
 
 namespace kp {
@@ -54,8 +53,9 @@ struct SelectionRow {
     YearRange years[3];  // unused ranges stay empty (first > last)
     const int* list;
 
-    bool Holds(int theater, int tanker, int boatClass, int year) const {
-        if (!theaters.Holds(theater) || !tankers.Holds(tanker) || !classes.Holds(boatClass)) {
+    bool Holds(Theater theater, TankerChoice tanker, BoatClass boatClass, int year) const {
+        if (!theaters.Holds(CodeOf(theater)) || !tankers.Holds(CodeOf(tanker)) ||
+            !classes.Holds(CodeOf(boatClass))) {
             return false;
         }
         for (const YearRange& range : years) {
@@ -105,7 +105,7 @@ const SelectionRow kSelection[] = {
 
 }  // namespace
 
-const int* SelectGridList(int theater, int tanker, int boatClass, int year) {
+const int* SelectGridList(Theater theater, TankerChoice tanker, BoatClass boatClass, int year) {
     for (const SelectionRow& row : kSelection) {
         if (row.Holds(theater, tanker, boatClass, year)) {
             return row.list;
@@ -114,7 +114,7 @@ const int* SelectGridList(int theater, int tanker, int boatClass, int year) {
     return nullptr;
 }
 
-int ClassForDraw(int boatClass, int startYear, RandomSource& random) {
+BoatClass ClassForDraw(BoatClass boatClass, int startYear, RandomSource& random) {
     if (boatClass != BoatClass::kTypeXXI) {
         return boatClass;
     }
@@ -133,7 +133,7 @@ std::string PickGridName(const int* list, RandomSource& random) {
     return std::string(GridName(list[position]));
 }
 
-std::optional<std::string> MarkDrawnGrid(std::string area, int seaStatus) {
+std::optional<std::string> MarkDrawnGrid(std::string area, SeaStatus seaStatus) {
     if (area == format::kNoArea) {
         return std::nullopt;
     }

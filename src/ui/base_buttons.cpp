@@ -18,13 +18,13 @@ void CKelmarPatrol2Dlg::OnTankerSouth() {
     OnBase(TankerChoice::kSouth);
 }
 
-void CKelmarPatrol2Dlg::OnBase(int choice) {
+void CKelmarPatrol2Dlg::OnBase(TankerChoice choice) {
     // A career whose next patrol has no area at all is loaded too: it gets a grid here.
     if (!careerLoaded_) {
         AskForCareer();
         return;
     }
-    const BaseDecision decision = ChooseBase(choice, m_nSeaStatus, m_nStartYear, m_nStartMonth);
+    const BaseDecision decision = ChooseBase(choice, m_nSeaStatus, {m_nStartYear, m_nStartMonth});
     m_nDaysInPort = decision.daysInPort;
     m_nTankerChoice = decision.tankerChoice;
     if (!decision.refusal.empty()) {

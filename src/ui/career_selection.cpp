@@ -96,10 +96,10 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
     m_strOriginalArea = m_strPatrolArea;
     m_nPatrolCount = read.last.count;
 
-    const BaseInfo base = LookUpBase(m_nEndLocation, m_nEndYear, m_nEndMonth);
+    const BaseInfo base = LookUpBase(m_nEndLocation, {m_nEndYear, m_nEndMonth});
     m_strEndLocation = base.name;
     m_nTheater = base.theater;
-    if (IsStavanger(m_nEndLocation, m_nEndYear, m_nEndMonth) &&
+    if (IsStavanger(m_nEndLocation, {m_nEndYear, m_nEndMonth}) &&
         m_nBoatClass == BoatClass::kTypeXXI) {
         m_nBoatClass = BoatClass::kTypeXXIII;
         m_strBoatType = kTypeXXIIIName;

@@ -39,7 +39,7 @@ bool CKelmarPatrol2Dlg::UpdateData(bool saveAndValidate) {
         c.SetFieldText(Field::EndLocation, m_strEndLocation);
         c.SetFieldText(Field::DaysInPort, FormatInt(m_nDaysInPort));
         c.SetFieldText(Field::BoatType, m_strBoatType);
-        c.SetRadioIndex(m_nTankerChoice);
+        c.SetRadioIndex(CodeOf(m_nTankerChoice));
         c.SetFieldText(Field::SeaStatus, m_strSeaStatus);
         c.SetChecked(CheckBox::AutoRadarUpdate, m_bAutoRadarUpdate == 1);
         c.SetChecked(CheckBox::EnteredMed, m_bEnteredMed == 1);
@@ -64,7 +64,7 @@ bool CKelmarPatrol2Dlg::UpdateData(bool saveAndValidate) {
     }
     m_nDaysInPort = ParseInt(days);
     m_strBoatType = c.FieldText(Field::BoatType);
-    m_nTankerChoice = c.RadioIndex();
+    m_nTankerChoice = static_cast<TankerChoice>(c.RadioIndex());
     m_strSeaStatus = c.FieldText(Field::SeaStatus);
     m_bAutoRadarUpdate = c.IsChecked(CheckBox::AutoRadarUpdate) ? 1 : 0;
     m_bEnteredMed = c.IsChecked(CheckBox::EnteredMed) ? 1 : 0;

@@ -36,8 +36,7 @@ void CKelmarPatrol2Dlg::OnOK() {
         .hullIntegrity = loadedHullIntegrity_,
         .autoRadarUpdate = m_bAutoRadarUpdate == 1,
         .enteredMed = m_bEnteredMed,
-        .startYear = m_nStartYear,
-        .startMonth = m_nStartMonth,
+        .start = {m_nStartYear, m_nStartMonth},
         .save = PathFromUtf8(m_strSavePath),
         .saveStem = PathFromUtf8(m_strSaveStem),
     };

@@ -74,9 +74,9 @@ class CKelmarPatrol2Dlg {
     int m_nSubVersion = -1;
 
     // Derived by the loader, the generator and the base buttons.
-    int m_nBoatClass = BoatClass::kUnknown;
-    int m_nTheater = -1;
-    int m_nSeaStatus = SeaStatus::kAtHomeBase;
+    BoatClass m_nBoatClass = BoatClass::kUnknown;
+    Theater m_nTheater = Theater::kUnknown;
+    SeaStatus m_nSeaStatus = SeaStatus::kAtHomeBase;
     std::string m_strPatrolArea;
     std::string m_strOriginalArea;
     std::string m_strSavePath;
@@ -91,7 +91,7 @@ class CKelmarPatrol2Dlg {
     std::string m_strEndLocation;
     int m_nDaysInPort = 0;
     std::string m_strBoatType;
-    int m_nTankerChoice = TankerChoice::kNone;
+    TankerChoice m_nTankerChoice = TankerChoice::kNone;
     std::string m_strSeaStatus;
     int m_bAutoRadarUpdate = 1;
     int m_bEnteredMed = 0;
@@ -100,7 +100,7 @@ class CKelmarPatrol2Dlg {
     MessageAnswer Message(const std::string& text, MessageButtons buttons = MessageButtons::Ok);
     void EndDialogOk();
     // The base buttons' one handler, by TankerChoice.
-    void OnBase(int choice);
+    void OnBase(TankerChoice choice);
     // Asks for a career first; the base buttons and "Make Changes" need one.
     void AskForCareer();
     bool LoadCareer();

@@ -56,7 +56,7 @@ TEST_F(FindCareersTest, ListsTheCareerFoldersInNameOrder) {
     // What the dialog's constructor left; the window opens with other values.
     dlg.m_strGrid = "stale";
     dlg.m_nDaysInPort = 0;
-    dlg.m_nTankerChoice = -1;
+    dlg.m_nTankerChoice = TankerChoice::kNone;
     EXPECT_EQ(FindCareers(dlg, SystemFileOps(), dir.Path()), 1);
     EXPECT_EQ(Found(), (std::vector<std::string>{".hidden", "A", "a2", "b", "Bravo Two", "Z", "_x",
                                                  "\xC3\x89t\xC3\xA9", "\xC3\xA9t\xC3\xA9s"}));
@@ -65,7 +65,7 @@ TEST_F(FindCareersTest, ListsTheCareerFoldersInNameOrder) {
     EXPECT_EQ(fs::path(dlg.m_szCfgPath), dir.Path());
     EXPECT_EQ(dlg.m_strGrid, "");
     EXPECT_EQ(dlg.m_nDaysInPort, 31);
-    EXPECT_EQ(dlg.m_nTankerChoice, 0);
+    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase);
 }
 
 TEST_F(FindCareersTest, AtMostFiftyCareers) {
@@ -105,11 +105,11 @@ TEST_F(FindCareersTest, NoCareerFolderFound) {
         RandomSource r{1};
         CKelmarPatrol2Dlg fresh{SystemFileOps(), r};
         fresh.m_nDaysInPort = 0;
-        fresh.m_nTankerChoice = -1;
+        fresh.m_nTankerChoice = TankerChoice::kNone;
         EXPECT_EQ(FindCareers(fresh, SystemFileOps(), folder.Path()), 0) << c.what;
         EXPECT_EQ(fresh.m_nCareerCount, 0) << c.what;
         EXPECT_EQ(fresh.m_nDaysInPort, 31) << c.what;
-        EXPECT_EQ(fresh.m_nTankerChoice, 0) << c.what;
+        EXPECT_EQ(fresh.m_nTankerChoice, TankerChoice::kLandBase) << c.what;
     }
 }
 

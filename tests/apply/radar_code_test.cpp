@@ -22,14 +22,14 @@ TEST(RadarCode, FollowsTheScheduleOfTheLastPatrolsEnd) {
         {1944, 12, 1283}, {1944, 13, 1283}, {1945, 1, 1283}, {1946, 5, 1283},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(RadarUpgradeCode(BoatClass::kTypeVII, c.year, c.month), c.code)
+        EXPECT_EQ(RadarUpgradeCode(BoatClass::kTypeVII, {c.year, c.month}), c.code)
             << c.month << "/" << c.year;
     }
 }
 
 TEST(RadarCode, TypeXXIIIGetsNoneWhateverTheDate) {
-    EXPECT_EQ(RadarUpgradeCode(BoatClass::kTypeXXIII, 1945, 3), kNoRadarUpgrade);
-    EXPECT_EQ(RadarUpgradeCode(BoatClass::kTypeXXI, 1945, 3), 1283);
+    EXPECT_EQ(RadarUpgradeCode(BoatClass::kTypeXXIII, {1945, 3}), kNoRadarUpgrade);
+    EXPECT_EQ(RadarUpgradeCode(BoatClass::kTypeXXI, {1945, 3}), 1283);
 }
 
 }  // namespace

@@ -93,11 +93,11 @@ TEST_F(Writers, RadarIsRaisedButNeverLowered) {
 }
 
 TEST_F(Writers, MediterraneanFlotillaFromNovember1941) {
-    EXPECT_FALSE(MediterraneanRuleHolds(1, 1941, 10));
-    EXPECT_TRUE(MediterraneanRuleHolds(1, 1941, 11));
-    EXPECT_TRUE(MediterraneanRuleHolds(1, 1942, 1));
-    EXPECT_FALSE(MediterraneanRuleHolds(0, 1943, 1));
-    EXPECT_FALSE(MediterraneanRuleHolds(1, 1940, 12));
+    EXPECT_FALSE(MediterraneanRuleHolds(1, {1941, 10}));
+    EXPECT_TRUE(MediterraneanRuleHolds(1, {1941, 11}));
+    EXPECT_TRUE(MediterraneanRuleHolds(1, {1942, 1}));
+    EXPECT_FALSE(MediterraneanRuleHolds(0, {1943, 1}));
+    EXPECT_FALSE(MediterraneanRuleHolds(1, {1940, 12}));
 }
 
 TEST_F(Writers, NextPatrolGetsGridStartDateHullAndFlotilla) {

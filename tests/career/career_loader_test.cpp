@@ -184,15 +184,15 @@ TEST_F(Loader, ReadsTheCareerIntoTheDialog) {
     EXPECT_EQ(dlg.m_fHullIntegrity, 87.5f);
     EXPECT_EQ(dlg.m_nPatrolCount, 3);
     EXPECT_EQ(dlg.m_strBoatType, "Type VIIC");
-    EXPECT_EQ(dlg.m_nBoatClass, 1);
+    EXPECT_EQ(dlg.m_nBoatClass, BoatClass::kTypeVII);
     EXPECT_EQ(dlg.m_strEndLocation, "Lorient");
-    EXPECT_EQ(dlg.m_nTheater, 1);
+    EXPECT_EQ(dlg.m_nTheater, Theater::kAtlantic);
     EXPECT_EQ(dlg.m_strEndDate, "12 March 1942");
     EXPECT_EQ(fs::path(dlg.m_strSavePath), save);
     EXPECT_EQ(fs::path(dlg.m_strSaveStem), save.parent_path() / "Patrol");
     EXPECT_EQ(dlg.m_strSaveArea, "CA53");
-    EXPECT_EQ(dlg.m_nSeaStatus, 2);
-    EXPECT_EQ(dlg.m_nTankerChoice, 0);
+    EXPECT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtSea);
+    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase);
     EXPECT_EQ(dlg.m_nDaysInPort, 31);
 
     EXPECT_EQ(controls.FieldText(Field::Grid), "BF17");
@@ -236,7 +236,7 @@ TEST_F(Loader, SeaStatusAndGridFollowTheSaveAndTheArea) {
     for (const auto& c : cases) {
         Select(c.career);
         EXPECT_TRUE(dlg.CareerLoaded()) << c.career;
-        EXPECT_EQ(dlg.m_nSeaStatus, c.seaStatus) << c.career;
+        EXPECT_EQ(CodeOf(dlg.m_nSeaStatus), c.seaStatus) << c.career;
         EXPECT_EQ(dlg.m_strSeaStatus, c.statusText) << c.career;
         EXPECT_EQ(dlg.m_strGrid, c.grid) << c.career;
         EXPECT_EQ(dlg.m_strPatrolArea, c.patrolArea) << c.career;
@@ -379,11 +379,11 @@ TEST_F(Loader, NewestSaveOfThePatrolFolder) {
     for (const auto& c : cases) {
         Select(c.career);
         if (c.chosen == nullptr) {
-            EXPECT_EQ(dlg.m_nSeaStatus, 0) << c.career;
+            EXPECT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtHomeBase) << c.career;
             EXPECT_EQ(dlg.m_strSavePath, "") << c.career;
             continue;
         }
-        EXPECT_EQ(dlg.m_nSeaStatus, 2) << c.career;
+        EXPECT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtSea) << c.career;
         EXPECT_EQ(fs::path(dlg.m_strSavePath), CareerDir(c.career) / "2" / c.chosen) << c.career;
         for (const SaveFile& f : c.files) {
             if (std::string(f.name) == c.chosen) {
@@ -395,7 +395,7 @@ TEST_F(Loader, NewestSaveOfThePatrolFolder) {
     EXPECT_EQ(fs::path(dlg.m_strSavePath).filename(), "a.psc");
     for (const char* career : {"other-folder", "no-folder"}) {
         Select(career);
-        EXPECT_EQ(dlg.m_nSeaStatus, 0) << career;
+        EXPECT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtHomeBase) << career;
         EXPECT_EQ(dlg.m_strSavePath, "") << career;
         EXPECT_EQ(dlg.m_strSaveArea, "") << career;
         EXPECT_TRUE(dlg.CareerLoaded()) << career;
@@ -439,7 +439,7 @@ TEST_F(Loader, SaveAreaIsTheLastPatrolAreaLine) {
     Start();
     for (const auto& c : cases) {
         Select(c.career);
-        EXPECT_EQ(dlg.m_nSeaStatus, 2) << c.career;
+        EXPECT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtSea) << c.career;
         EXPECT_EQ(dlg.m_strSaveArea, c.area) << c.career;
     }
 }
@@ -499,9 +499,9 @@ TEST_F(Loader, Base760AndTypeXXI) {
     for (const auto& c : cases) {
         Select(c.career);
         EXPECT_EQ(dlg.m_strBoatType, c.type) << c.career;
-        EXPECT_EQ(dlg.m_nBoatClass, c.boatClass) << c.career;
+        EXPECT_EQ(CodeOf(dlg.m_nBoatClass), c.boatClass) << c.career;
         EXPECT_EQ(dlg.m_strEndLocation, c.base) << c.career;
-        EXPECT_EQ(dlg.m_nTheater, c.theater) << c.career;
+        EXPECT_EQ(CodeOf(dlg.m_nTheater), c.theater) << c.career;
         EXPECT_EQ(controls.FieldText(Field::BoatType), c.type) << c.career;
     }
 }
@@ -625,7 +625,7 @@ TEST_F(Loader, FailedLoadLeavesNoCareer) {
         EXPECT_EQ(dlg.m_strEndLocation, "");
         EXPECT_EQ(dlg.m_strSeaStatus, "");
         EXPECT_EQ(dlg.m_nDaysInPort, 31);
-        EXPECT_EQ(dlg.m_nTankerChoice, 0);
+        EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase);
         EXPECT_EQ(dlg.m_bAutoRadarUpdate, 0);
         EXPECT_EQ(dlg.m_bEnteredMed, 1);
         // The window shows that nothing is loaded.
@@ -659,7 +659,7 @@ TEST_F(Loader, SelectingAgainDiscardsUnappliedEdits) {
     EXPECT_EQ(controls.FieldText(Field::Grid), "BF17");
     EXPECT_EQ(controls.FieldText(Field::DaysInPort), "31");
     EXPECT_EQ(controls.RadioIndex(), 0);
-    EXPECT_EQ(dlg.m_nTankerChoice, 0);
+    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase);
 }
 
 TEST_F(Loader, RefusedFieldDoesNotStopTheLoad) {

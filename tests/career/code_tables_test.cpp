@@ -42,7 +42,7 @@ TEST(LookUpBoat, TypeAndClassBySubTypeAndVersion) {
     for (const auto& c : cases) {
         const BoatInfo boat = LookUpBoat(c.subType, c.subVersion);
         EXPECT_EQ(boat.type, c.type) << c.subType << "/" << c.subVersion;
-        EXPECT_EQ(boat.boatClass, c.boatClass) << c.subType << "/" << c.subVersion;
+        EXPECT_EQ(CodeOf(boat.boatClass), c.boatClass) << c.subType << "/" << c.subVersion;
     }
 }
 
@@ -61,10 +61,10 @@ TEST(LookUpBase, NameAndTheaterByCode) {
     for (const auto& c : cases) {
         // The end date matters only to base 760.
         for (const int year : {1944, 1945, -1}) {
-            const BaseInfo base = LookUpBase(c.code, year, 10);
+            const BaseInfo base = LookUpBase(c.code, {year, 10});
             EXPECT_EQ(base.name, c.name) << c.code;
-            EXPECT_EQ(base.theater, c.theater) << c.code;
-            EXPECT_FALSE(IsStavanger(c.code, year, 10)) << c.code;
+            EXPECT_EQ(CodeOf(base.theater), c.theater) << c.code;
+            EXPECT_FALSE(IsStavanger(c.code, {year, 10})) << c.code;
         }
     }
 }
@@ -80,10 +80,11 @@ TEST(LookUpBase, Base760MovesToStavangerLateIn1944) {
         {1946, 9, false}, {-1, -1, false},  {-1, 10, false},   {1940, 10, false},
     };
     for (const auto& c : cases) {
-        const BaseInfo base = LookUpBase(760, c.year, c.month);
-        EXPECT_EQ(IsStavanger(760, c.year, c.month), c.stavanger) << c.year << "/" << c.month;
+        const BaseInfo base = LookUpBase(760, {c.year, c.month});
+        EXPECT_EQ(IsStavanger(760, {c.year, c.month}), c.stavanger) << c.year << "/" << c.month;
         EXPECT_EQ(base.name, c.stavanger ? "Stavanger" : "LaRochelle") << c.year << "/" << c.month;
-        EXPECT_EQ(base.theater, c.stavanger ? 2 : 1) << c.year << "/" << c.month;
+        EXPECT_EQ(base.theater, c.stavanger ? Theater::kNorway : Theater::kAtlantic)
+            << c.year << "/" << c.month;
     }
 }
 

@@ -104,7 +104,7 @@ TEST_F(BaseChoice, EveryButtonNeedsALoadedCareer) {
         Click(choice);
         ASSERT_EQ(controls.Messages().size(), static_cast<std::size_t>(choice + 1));
         EXPECT_EQ(controls.Messages().back(), kChooseCareer) << choice;
-        EXPECT_EQ(dlg.m_nTankerChoice, 0) << choice;
+        EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), 0) << choice;
         EXPECT_EQ(dlg.m_nDaysInPort, 31) << choice;
         EXPECT_EQ(dlg.m_strGrid, "AB12") << choice;
         EXPECT_EQ(controls.RadioIndex(), choice) << choice << ": the window is not refreshed";
@@ -130,7 +130,7 @@ TEST_F(BaseChoice, FailedLoadMeansNoCareerButAnEmptyAreaIsLoaded) {
     Select("empty-area");
     ASSERT_TRUE(dlg.CareerLoaded());
     ASSERT_EQ(dlg.m_strGrid, "");
-    Click(TankerChoice::kLandBase);
+    Click(CodeOf(TankerChoice::kLandBase));
     EXPECT_EQ(controls.Messages().size(), 5u);
     EXPECT_TRUE(InList(GridsTypeVIITheater1Y1942, dlg.m_strGrid)) << dlg.m_strGrid;
 }
@@ -156,7 +156,7 @@ TEST_F(BaseChoice, TankerDateWindows) {
     const int* const lists[] = {nullptr, GridsTypeVIITankerNorth, GridsTypeVIITankerMid,
                                 GridsTankerSouth};
     Select("sea");
-    ASSERT_EQ(dlg.m_nSeaStatus, 2);
+    ASSERT_EQ(CodeOf(dlg.m_nSeaStatus), 2);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.choice) + " in " + std::to_string(c.month) + "/" +
                      std::to_string(c.year));
@@ -164,14 +164,14 @@ TEST_F(BaseChoice, TankerDateWindows) {
         dlg.m_nStartMonth = c.month;
         dlg.m_strGrid = dlg.m_strPatrolArea = "BF17";
         dlg.m_nDaysInPort = 31;
-        dlg.m_nTankerChoice = 0;
+        dlg.m_nTankerChoice = TankerChoice::kLandBase;
         random.Seed(1);
         const std::size_t messages = controls.Messages().size();
         Click(c.choice);
         if (c.accepted) {
             EXPECT_EQ(controls.Messages().size(), messages);
             EXPECT_EQ(dlg.m_nDaysInPort, 1);
-            EXPECT_EQ(dlg.m_nTankerChoice, c.choice);
+            EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), c.choice);
             EXPECT_TRUE(InList(lists[c.choice], dlg.m_strGrid)) << dlg.m_strGrid;
             EXPECT_EQ(controls.FieldText(Field::DaysInPort), "1");
             EXPECT_EQ(controls.RadioIndex(), c.choice);
@@ -179,7 +179,7 @@ TEST_F(BaseChoice, TankerDateWindows) {
             ASSERT_EQ(controls.Messages().size(), messages + 1);
             EXPECT_EQ(controls.Messages().back(), *refusals[c.choice]);
             EXPECT_EQ(dlg.m_nDaysInPort, 31);
-            EXPECT_EQ(dlg.m_nTankerChoice, 0);
+            EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), 0);
             EXPECT_EQ(dlg.m_strGrid, "BF17");
             EXPECT_EQ(dlg.m_strPatrolArea, "BF17");
             EXPECT_EQ(random.Next(), 41);  // nothing drawn
@@ -192,7 +192,7 @@ TEST_F(BaseChoice, TankerDateWindows) {
 
 TEST_F(BaseChoice, NoTankerAtTheHomeBase) {
     Select("home");
-    ASSERT_EQ(dlg.m_nSeaStatus, 0);
+    ASSERT_EQ(CodeOf(dlg.m_nSeaStatus), 0);
     for (const int year : {1943, 1950}) {  // inside every window, then outside all
         dlg.m_nStartYear = year;
         dlg.m_nStartMonth = 1;
@@ -201,7 +201,7 @@ TEST_F(BaseChoice, NoTankerAtTheHomeBase) {
             Click(choice);
             ASSERT_EQ(controls.Messages().size(), before + 1);
             EXPECT_EQ(controls.Messages().back(), kHomeBase) << choice << " in " << year;
-            EXPECT_EQ(dlg.m_nTankerChoice, 0);
+            EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), 0);
             EXPECT_EQ(dlg.m_nDaysInPort, 31);
             EXPECT_EQ(dlg.m_strGrid, "BF17");
             EXPECT_EQ(controls.RadioIndex(), 0);
@@ -223,10 +223,10 @@ TEST_F(BaseChoice, RefusalSetsTheStateBeforeTheMessageAndShowsItAfter) {
     Select("sea");
     dlg.m_nStartYear = 1941;
     Click(1);  // accepted: the north tanker, one day in port
-    ASSERT_EQ(dlg.m_nTankerChoice, 1);
+    ASSERT_EQ(CodeOf(dlg.m_nTankerChoice), 1);
     int radioDuringMessage = -2;
     onMessage = [&](const std::string&) {
-        EXPECT_EQ(dlg.m_nTankerChoice, 0);
+        EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), 0);
         EXPECT_EQ(dlg.m_nDaysInPort, 31);
         radioDuringMessage = controls.RadioIndex();
     };
@@ -267,14 +267,14 @@ TEST_F(BaseChoice, TypedGridIsOverwritten) {
 
 TEST_F(BaseChoice, BoatAtBaseShowsDashes) {
     Select("base");
-    ASSERT_EQ(dlg.m_nSeaStatus, 1);
+    ASSERT_EQ(CodeOf(dlg.m_nSeaStatus), 1);
     dlg.m_nStartYear = 1943;
     dlg.m_nStartMonth = 1;
     for (int choice = 0; choice < 4; ++choice) {
         Click(choice);
         EXPECT_EQ(dlg.m_strGrid, "----") << choice;
         EXPECT_EQ(controls.FieldText(Field::Grid), "----") << choice;
-        EXPECT_EQ(dlg.m_nTankerChoice, choice);
+        EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), choice);
         EXPECT_EQ(dlg.m_nDaysInPort, choice == 0 ? 31 : 1);
     }
     EXPECT_TRUE(controls.Messages().empty());

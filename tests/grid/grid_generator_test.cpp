@@ -40,11 +40,11 @@ int DrawAfter(std::uint32_t seed, int used) {
 }
 
 struct Boat {
-    int theater = Theater::kAtlantic;
-    int tanker = TankerChoice::kLandBase;
-    int boatClass = BoatClass::kTypeVII;
+    Theater theater = Theater::kAtlantic;
+    TankerChoice tanker = TankerChoice::kLandBase;
+    BoatClass boatClass = BoatClass::kTypeVII;
     int year = 1942;
-    int seaStatus = SeaStatus::kAtSea;
+    SeaStatus seaStatus = SeaStatus::kAtSea;
     std::string area = "NULL";
 };
 
@@ -149,7 +149,9 @@ TEST(SelectGridList, FirstMatchingRowGivesTheList) {
         {-1, -1, 5, 1942, LIST(GridsTypeIITheater0or2OtherYears)},
     };
     for (const SelectionCase& c : cases) {
-        EXPECT_EQ(SelectGridList(c.theater, c.tanker, c.boatClass, c.year), c.list)
+        EXPECT_EQ(SelectGridList(Theater{c.theater}, TankerChoice{c.tanker}, BoatClass{c.boatClass},
+                                 c.year),
+                  c.list)
             << "theater " << c.theater << ", tanker " << c.tanker << ", class " << c.boatClass
             << ", " << c.year << ": want " << c.listName;
     }
@@ -164,7 +166,7 @@ TEST(SelectGridList, NoListForAnUnknownBoatOrBase) {
         {1, 0, 4, 1942},  {1, 0, 6, 1942}, {2, 2, 7, 1942},
     };
     for (const auto& c : none) {
-        EXPECT_EQ(SelectGridList(c[0], c[1], c[2], c[3]), nullptr)
+        EXPECT_EQ(SelectGridList(Theater{c[0]}, TankerChoice{c[1]}, BoatClass{c[2]}, c[3]), nullptr)
             << "theater " << c[0] << ", tanker " << c[1] << ", class " << c[2];
     }
 }
@@ -194,7 +196,7 @@ TEST_F(Generator, TypeXXITossDecidesTheClassOutside1945) {
         {"t = 1", [](int r) { return r >= 16384 && r <= 32766; }},
         {"t = 2", [](int r) { return r == 32767; }},
     };
-    const int expected1944[] = {BoatClass::kTypeVII, BoatClass::kTypeIX, BoatClass::kTypeVII};
+    const BoatClass expected1944[] = {BoatClass::kTypeVII, BoatClass::kTypeIX, BoatClass::kTypeVII};
     for (int i = 0; i < 3; ++i) {
         const std::uint32_t seed = SeedWhere(2, tosses[i].second);
         for (const int year : {1944, 1945}) {
@@ -210,7 +212,7 @@ TEST_F(Generator, TypeXXITossDecidesTheClassOutside1945) {
 TEST_F(Generator, ResolvedTypeXXIIsNotTossedAgain) {
     Set({.boatClass = BoatClass::kTypeXXI}, 1);
     dlg.GeneratePatrolGrid();
-    const int settled = dlg.m_nBoatClass;
+    const BoatClass settled = dlg.m_nBoatClass;
     dlg.GeneratePatrolGrid();
     EXPECT_EQ(dlg.m_nBoatClass, settled);
     EXPECT_EQ(random.Next(), DrawAfter(1, 6));
@@ -250,7 +252,7 @@ TEST_F(Generator, BoatAtBaseGetsDashesAfterTheDraws) {
 TEST_F(Generator, WithoutAListTheAreaStays) {
     struct Case {
         std::string area;
-        int seaStatus;
+        SeaStatus seaStatus;
         int result;
         std::string after;
     };

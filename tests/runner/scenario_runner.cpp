@@ -231,10 +231,10 @@ void Runner::Mtime(const std::string& rest) {
 }
 
 void Runner::Do(const std::string& command, const std::string& rest) {
-    static const std::map<std::string, int> kBases = {{"land", TankerChoice::kLandBase},
-                                                      {"north", TankerChoice::kNorth},
-                                                      {"mid", TankerChoice::kMid},
-                                                      {"south", TankerChoice::kSouth}};
+    static const std::map<std::string, TankerChoice> kBases = {{"land", TankerChoice::kLandBase},
+                                                               {"north", TankerChoice::kNorth},
+                                                               {"mid", TankerChoice::kMid},
+                                                               {"south", TankerChoice::kSouth}};
     static const std::map<std::string, CheckBox> kChecks = {{"radar", CheckBox::AutoRadarUpdate},
                                                             {"med", CheckBox::EnteredMed}};
 
@@ -287,7 +287,7 @@ void Runner::Do(const std::string& command, const std::string& rest) {
                 throw ScriptError{"no career entry " + rest};
             }
         } else if (command == "click" && kBases.count(rest) != 0) {
-            driver_.ClickBase(kBases.at(rest));
+            driver_.ClickBase(CodeOf(kBases.at(rest)));
         } else if (command == "type") {
             driver_.TypeGrid(rest);
         } else if (command == "toggle" && kChecks.count(rest) != 0) {

@@ -42,7 +42,7 @@ class DataExchange : public ::testing::Test {
         dlg.m_strEndLocation = "old base";
         dlg.m_nDaysInPort = 99;
         dlg.m_strBoatType = "old boat";
-        dlg.m_nTankerChoice = 3;
+        dlg.m_nTankerChoice = TankerChoice::kSouth;
         dlg.m_strSeaStatus = "old status";
         dlg.m_bAutoRadarUpdate = 1;
         dlg.m_bEnteredMed = 0;
@@ -60,7 +60,7 @@ TEST_F(DataExchange, PushShowsEveryMember) {
     dlg.m_strEndLocation = "Brest";
     dlg.m_nDaysInPort = -12;
     dlg.m_strBoatType = "Type IXC";
-    dlg.m_nTankerChoice = 2;
+    dlg.m_nTankerChoice = TankerChoice::kMid;
     dlg.m_strSeaStatus = "At Base";
     dlg.m_bAutoRadarUpdate = 0;
     dlg.m_bEnteredMed = 1;
@@ -79,7 +79,7 @@ TEST_F(DataExchange, PushShowsEveryMember) {
 
     dlg.m_bAutoRadarUpdate = 1;
     dlg.m_bEnteredMed = 0;
-    dlg.m_nTankerChoice = -1;  // clears all four
+    dlg.m_nTankerChoice = TankerChoice::kNone;  // clears all four
     dlg.m_strGrid = "";
     EXPECT_TRUE(dlg.UpdateData(false));
     EXPECT_TRUE(controls.IsChecked(CheckBox::AutoRadarUpdate));
@@ -119,7 +119,7 @@ TEST_F(DataExchange, PullReadsEveryControl) {
     EXPECT_EQ(dlg.m_strEndLocation, "Brest");
     EXPECT_EQ(dlg.m_nDaysInPort, 17);
     EXPECT_EQ(dlg.m_strBoatType, "Type VIIC");
-    EXPECT_EQ(dlg.m_nTankerChoice, 2);
+    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kMid);
     EXPECT_EQ(dlg.m_strSeaStatus, "At Sea");
     EXPECT_EQ(dlg.m_bAutoRadarUpdate, 0);
     EXPECT_EQ(dlg.m_bEnteredMed, 1);
@@ -131,7 +131,7 @@ TEST_F(DataExchange, PullReadsEveryControl) {
     controls.SetChecked(CheckBox::EnteredMed, false);
     EXPECT_TRUE(dlg.UpdateData(true));
     EXPECT_EQ(dlg.m_strCareer, "");
-    EXPECT_EQ(dlg.m_nTankerChoice, -1);
+    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kNone);
     EXPECT_EQ(dlg.m_bAutoRadarUpdate, 1);
     EXPECT_EQ(dlg.m_bEnteredMed, 0);
 }
@@ -159,7 +159,7 @@ TEST_F(DataExchange, GridOfMoreThanFiveCharactersStopsThePull) {
         EXPECT_EQ(dlg.m_strCareer, "old career");
         EXPECT_EQ(dlg.m_strEndDate, "old date");
         EXPECT_EQ(dlg.m_nDaysInPort, 99);
-        EXPECT_EQ(dlg.m_nTankerChoice, 3);
+        EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kSouth);
         EXPECT_EQ(dlg.m_bEnteredMed, 0);
     }
 }
@@ -192,7 +192,7 @@ TEST_F(DataExchange, DaysMustBeginWithAnInteger) {
         EXPECT_EQ(dlg.m_strEndLocation, "Brest");
         EXPECT_EQ(dlg.m_nDaysInPort, 99);
         EXPECT_EQ(dlg.m_strBoatType, "old boat");
-        EXPECT_EQ(dlg.m_nTankerChoice, 3);
+        EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kSouth);
         EXPECT_EQ(dlg.m_strSeaStatus, "old status");
         EXPECT_EQ(dlg.m_bAutoRadarUpdate, 1);
         EXPECT_EQ(dlg.m_bEnteredMed, 0);
@@ -210,7 +210,7 @@ TEST(DialogOpening, ListsTheCareersWithNothingSelected) {
     dlg.m_nCareerCount = 3;
     dlg.m_strCareer = "Alpha";
     dlg.m_nDaysInPort = 31;
-    dlg.m_nTankerChoice = 0;
+    dlg.m_nTankerChoice = TankerChoice::kLandBase;
     dlg.m_bAutoRadarUpdate = 0;
     dlg.Attach(controls);
     EXPECT_TRUE(dlg.OnInitDialog());
