@@ -1,57 +1,45 @@
 // The days in port are checked once the grid is accepted: 1 to 40 pass.
+#include "apply/make_changes.h"
+
 #include <gtest/gtest.h>
 
-#include "app/find_careers.h"
+#include <string_view>
+
 #include "career_fixture.h"
-#include "memory_controls.h"
-#include "ui/patrol_dialog.h"
+#include "career_texts.h"
+#include "dialog_fixture.h"
+#include "memory_file_ops.h"
 
 namespace kp {
 namespace {
 
-const std::string kNextPatrol = Crlf(
-    "[INIT]\nPatrols=1\n[PATROL 001]\nEndLocation=753\nSubType=1\nSubVersion=1\n"
-    "PatrolArea=BF17\nStartYear=1942\nStartMonth=6\nStartDay=1\nNbDaysInBase=31\n");
-const std::string kHistory =
-    Crlf("[INIT]\nPatrols=1\n[PATROL 000]\nEndDay=12\nEndMonth=5\nEndYear=1942\n");
+constexpr std::string_view kBadDays = "Days in base must lie between 1 and 40.";
 
-struct DaysCase {
-    const char* days;
-    bool accepted;
-};
-
-TEST(DaysInPort, OnlyOneToFortyAreApplied) {
-    const DaysCase cases[] = {
-        {"0", false}, {"41", false}, {"-3", false}, {"1", true}, {"40", true}};
-    for (const DaysCase& c : cases) {
-        ScratchFolder cfg;
-        const auto career = cfg.Path() / "careers" / "Hartmann";
-        WriteFile(career / "patrols_0.cfg", kNextPatrol);
-        WriteFile(career / "patrols.cfg", kHistory);
-        MemoryControls controls;
-        RandomSource random;
-        CKelmarPatrol2Dlg dialog(SystemFileOps(), random);
-        ASSERT_TRUE(StartUp(dialog, random, 1, SystemFileOps(), cfg.Path()));
-        dialog.Attach(controls);
-        dialog.OnInitDialog();
-        controls.SetListSelection(0);
-        dialog.OnSelchangeCareerList();
-        controls.SetChecked(CheckBox::AutoRadarUpdate, false);
-
-        controls.TypeGrid("ES32");
-        controls.SetFieldText(Field::DaysInPort, c.days);
-        dialog.OnOK();
-        if (c.accepted) {
-            EXPECT_EQ(controls.Messages().back(), "Job Done.") << c.days;
-            EXPECT_EQ(controls.Result(), DialogResult::Ok) << c.days;
-            EXPECT_NE(ReadFile(career / "patrols_0.cfg"), kNextPatrol) << c.days;
-        } else {
-            EXPECT_EQ(controls.Messages().back(), "Days in base must lie between 1 and 40.")
-                << c.days;
-            EXPECT_FALSE(controls.Result()) << c.days;
-            EXPECT_EQ(ReadFile(career / "patrols_0.cfg"), kNextPatrol) << c.days;
-        }
+TEST(CheckEntries, OnlyOneToFortyDaysInPortPass) {
+    const struct {
+        int days;
+        std::string_view refusal;
+    } cases[] = {{0, kBadDays}, {41, kBadDays}, {-3, kBadDays}, {1, ""}, {40, ""}};
+    for (const auto& c : cases) {
+        std::string grid = "ES32";
+        EXPECT_EQ(CheckEntries(grid, c.days), c.refusal) << c.days;
     }
+}
+
+TEST(CheckEntries, TheDialogShowsTheRefusalAndWritesNothing) {
+    MemoryFileOps files;
+    files.Put("/cfg/careers/Hartmann/patrols_0.cfg", Crlf(NextPatrolText(kNextTarget, 1)));
+    files.Put("/cfg/careers/Hartmann/patrols.cfg", Crlf(HistoryText(kLastPatrol, 1)));
+    const auto before = files.Files();
+    DialogFixture ui(files);
+    ASSERT_TRUE(ui.Open("/cfg"));
+    ui.Select("Hartmann");
+    ui.controls.TypeGrid("ES32");
+    ui.controls.SetFieldText(Field::DaysInPort, "41");
+    ui.dlg.OnOK();
+    EXPECT_EQ(ui.controls.Messages().back(), kBadDays);
+    EXPECT_FALSE(ui.controls.Result());
+    EXPECT_EQ(files.Files(), before);
 }
 
 }  // namespace

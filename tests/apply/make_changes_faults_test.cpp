@@ -8,11 +8,9 @@
 #include <functional>
 #include <map>
 
-#include "app/find_careers.h"
 #include "career_fixture.h"
+#include "dialog_fixture.h"
 #include "faulty_file_ops.h"
-#include "memory_controls.h"
-#include "ui/patrol_dialog.h"
 
 namespace kp {
 namespace {
@@ -55,35 +53,15 @@ struct Path {
     std::function<void(Files&)> variant = [](Files&) {};
 };
 
-class Session {
-  public:
-    // Writes `files` into the career first, when given.
-    Session(const fs::path& cfg, const Files* files, FileOps& ops)
-        : controls_([this](const std::string& text, MessageButtons) {
-              messages_.push_back(text);
-              return MessageAnswer::Ok;
-          }),
-          dialog_(ops, random_) {
-        for (const auto& [name, bytes] : files != nullptr ? *files : Files()) {
-            WriteFile(cfg / "careers" / kCareer / name, bytes);
-        }
-        EXPECT_TRUE(StartUp(dialog_, random_, 7, ops, cfg));
-        dialog_.Attach(controls_);
-        dialog_.OnInitDialog();
-        controls_.SetListSelection(0);
-        dialog_.OnSelchangeCareerList();
-        EXPECT_TRUE(dialog_.CareerLoaded());
+// Writes the career's files, then opens the dialog on it and selects it.
+void OpenOn(DialogFixture& session, const fs::path& cfg, const Files& files) {
+    for (const auto& [name, bytes] : files) {
+        WriteFile(cfg / "careers" / kCareer / name, bytes);
     }
-    CKelmarPatrol2Dlg& Dialog() { return dialog_; }
-    MemoryControls& Controls() { return controls_; }
-    std::vector<std::string>& Messages() { return messages_; }
-
-  private:
-    std::vector<std::string> messages_;
-    MemoryControls controls_;
-    RandomSource random_;
-    CKelmarPatrol2Dlg dialog_;
-};
+    ASSERT_TRUE(session.Open(cfg, 7));
+    session.Select(kCareer);
+    EXPECT_TRUE(session.dlg.CareerLoaded());
+}
 
 // The career's files, without the undo point kept beside them.
 Files ReadCareer(const fs::path& cfg) {
@@ -106,14 +84,14 @@ void RunPath(const Path& path) {
     {
         ScratchFolder cfg;
         FaultyFileOps counter(SystemFileOps());
-        const Files career = path.career();
-        Session session(cfg.Path(), &career, counter);
-        path.choose(session.Dialog());
+        DialogFixture session(counter);
+        OpenOn(session, cfg.Path(), path.career());
+        path.choose(session.dlg);
         counter.FailAt(std::nullopt);
-        session.Dialog().OnOK();
+        session.dlg.OnOK();
         operations = counter.Count();
         expectedNew = ReadCareer(cfg.Path());
-        ASSERT_EQ(session.Messages().back(), "Job Done.");
+        ASSERT_EQ(session.controls.Messages().back(), "Job Done.");
         for (const std::string& name : path.rewritten) {
             ASSERT_NE(expectedNew[name], path.career()[name]) << name << " was not rewritten";
         }
@@ -126,11 +104,12 @@ void RunPath(const Path& path) {
     for (int n = 1; n <= operations; ++n) {
         ScratchFolder cfg;
         FaultyFileOps faulty(SystemFileOps());
-        Session session(cfg.Path(), &old, faulty);
-        path.choose(session.Dialog());
-        session.Messages().clear();
+        DialogFixture session(faulty);
+        OpenOn(session, cfg.Path(), old);
+        path.choose(session.dlg);
+        const auto before = static_cast<std::ptrdiff_t>(session.controls.Messages().size());
         faulty.FailAt(n);
-        session.Dialog().OnOK();
+        session.dlg.OnOK();
         const std::string failed = std::string(path.name) + ": " +
                                    FileOpName(faulty.Log().at(static_cast<std::size_t>(n - 1))) +
                                    " #" + std::to_string(n);
@@ -154,7 +133,8 @@ void RunPath(const Path& path) {
                 << failed << ": " << name << " is neither old nor new";
             anyUnchanged = anyUnchanged || bytes == old.at(name);
         }
-        const auto& shown = session.Messages();
+        const std::vector<std::string> shown(session.controls.Messages().begin() + before,
+                                             session.controls.Messages().end());
         const bool jobDone = std::find(shown.begin(), shown.end(), "Job Done.") != shown.end();
         EXPECT_EQ(jobDone, now.at(path.lastFile) != old.at(path.lastFile)) << failed;
         if (anyUnchanged) {
@@ -164,7 +144,8 @@ void RunPath(const Path& path) {
         }
 
         // The next start that selects the career finds one change, whole or not made.
-        Session next(cfg.Path(), nullptr, SystemFileOps());
+        DialogFixture next;
+        OpenOn(next, cfg.Path(), {});
         const Files after = ReadCareer(cfg.Path());
         const auto allOf = [&](const Files& want) {
             return std::all_of(

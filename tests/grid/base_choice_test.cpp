@@ -1,39 +1,108 @@
-// The four base buttons: the land base, and three ocean tankers each open
-// only within its window of start dates and never at the home base.
+// The base rule: the land base always stands; a tanker never at the home
+// base, and only within its window of start dates. Then the four base
+// buttons: the decision put into the dialog state before its message, then
+// shown, and a grid drawn for a base that stands.
+#include "grid/base_choice.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
-#include <functional>
 #include <string>
+#include <string_view>
 
-#include "app/find_careers.h"
+#include "career/codes.h"
 #include "career_fixture.h"
+#include "career_texts.h"
+#include "dialog_fixture.h"
 #include "grid/grid_tables.h"
-#include "memory_controls.h"
-#include "ui/patrol_dialog.h"
 
 namespace kp {
 namespace {
 
 namespace fs = std::filesystem;
 
-const std::string kChooseCareer = "Please choose a career.";
-const std::string kHomeBase = "Cannot be a U-tanker at Home Base!";
-const std::string kNorthWindow =
+constexpr std::string_view kChooseCareer = "Please choose a career.";
+constexpr std::string_view kHomeBase = "Cannot be a U-tanker at Home Base!";
+constexpr std::string_view kNorthWindow =
     "You cannot use an Ocean Tanker here\n (1941 (Spain) or April 1942 - June 1943 only).";
-const std::string kMidWindow =
+constexpr std::string_view kMidWindow =
     "You cannot use an Ocean Tanker here\n (August 1942 - April 1944 only).";
-const std::string kSouthWindow =
+constexpr std::string_view kSouthWindow =
     "You cannot use an Ocean Tanker here\n (Sept 1942 - March 1944 only).";
+
+TEST(ChooseBase, TheLandBaseStandsAndATankerOnlyInItsWindowAwayFromHome) {
+    // The rule's own types for the choice and the status.
+    const struct {
+        TankerChoice choice;
+        SeaStatus status;
+        int year;
+        int month;
+        int days;
+        std::string_view refusal;  // empty: the choice stands
+    } cases[] = {
+        {TankerChoice::kLandBase, SeaStatus::kAtHomeBase, 1943, 1, 31, ""},
+        {TankerChoice::kLandBase, SeaStatus::kAtSea, 1950, 1, 31, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtHomeBase, 1943, 1, 31, kHomeBase},
+        {TankerChoice::kMid, SeaStatus::kAtHomeBase, 1943, 1, 31, kHomeBase},
+        {TankerChoice::kSouth, SeaStatus::kAtHomeBase, 1943, 1, 31, kHomeBase},
+        {TankerChoice::kNorth, SeaStatus::kAtHomeBase, 1950, 1, 31, kHomeBase},
+        {TankerChoice::kMid, SeaStatus::kAtHomeBase, 1950, 1, 31, kHomeBase},
+        {TankerChoice::kSouth, SeaStatus::kAtHomeBase, 1950, 1, 31, kHomeBase},
+        {TankerChoice::kNorth, SeaStatus::kAtBase, 1943, 1, 1, ""},
+        {TankerChoice::kMid, SeaStatus::kAtBase, 1943, 1, 1, ""},
+        {TankerChoice::kSouth, SeaStatus::kAtBase, 1943, 1, 1, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1940, 12, 31, kNorthWindow},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1941, 1, 1, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1941, 12, 1, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1941, 0, 1, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1942, 1, 31, kNorthWindow},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1942, 3, 31, kNorthWindow},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1942, 4, 1, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1942, 12, 1, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1943, 1, 1, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1943, 6, 1, ""},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1943, 7, 31, kNorthWindow},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1943, 13, 31, kNorthWindow},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1944, 1, 31, kNorthWindow},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, 1944, 6, 31, kNorthWindow},
+        {TankerChoice::kNorth, SeaStatus::kAtSea, -1, -1, 31, kNorthWindow},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1941, 12, 31, kMidWindow},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1942, 1, 31, kMidWindow},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1942, 7, 31, kMidWindow},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1942, 8, 1, ""},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1942, 12, 1, ""},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1943, 1, 1, ""},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1943, 12, 1, ""},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1944, 1, 1, ""},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1944, 4, 1, ""},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1944, 5, 31, kMidWindow},
+        {TankerChoice::kMid, SeaStatus::kAtSea, 1945, 1, 31, kMidWindow},
+        {TankerChoice::kSouth, SeaStatus::kAtSea, 1941, 10, 31, kSouthWindow},
+        {TankerChoice::kSouth, SeaStatus::kAtSea, 1942, 8, 31, kSouthWindow},
+        {TankerChoice::kSouth, SeaStatus::kAtSea, 1942, 9, 1, ""},
+        {TankerChoice::kSouth, SeaStatus::kAtSea, 1942, 12, 1, ""},
+        {TankerChoice::kSouth, SeaStatus::kAtSea, 1943, 6, 1, ""},
+        {TankerChoice::kSouth, SeaStatus::kAtSea, 1944, 3, 1, ""},
+        {TankerChoice::kSouth, SeaStatus::kAtSea, 1944, 4, 31, kSouthWindow},
+        {TankerChoice::kSouth, SeaStatus::kAtSea, 1945, 1, 31, kSouthWindow},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "choice " << static_cast<int>(c.choice) << ", status "
+                     << static_cast<int>(c.status) << ", " << c.month << "/" << c.year);
+        const BaseDecision decision = ChooseBase(c.choice, c.status, {c.year, c.month});
+        EXPECT_EQ(decision.refusal, c.refusal);
+        EXPECT_EQ(decision.tankerChoice, c.refusal.empty() ? c.choice : TankerChoice::kLandBase);
+        EXPECT_EQ(decision.daysInPort, c.days);
+    }
+}
 
 // A Type VIIC at Lorient; `area` is the next patrol's.
 std::string NextPatrol(const std::string& area, const std::string& subType = "1") {
-    return "[INIT]\nPatrols=1\n[PATROL 001]\nEndLocation=753\nSubType=" + subType +
-           "\nSubVersion=1\nPatrolArea=" + area + "\nStartYear=1942\nStartMonth=5\n";
+    return NextPatrolText("EndLocation=753\nSubType=" + subType + "\nSubVersion=1\nPatrolArea=" +
+                              area + "\nStartYear=1942\nStartMonth=5\n",
+                          1);
 }
-const char* const kHistory =
-    "[INIT]\nPatrols=1\n[PATROL 000]\nEndYear=1942\nEndMonth=3\nEndDay=1\n";
 
 bool InList(const int* list, const std::string& grid) {
     if (grid.size() != 5 || grid[4] != '*') {
@@ -47,72 +116,39 @@ bool InList(const int* list, const std::string& grid) {
     return false;
 }
 
-class BaseChoice : public ::testing::Test {
+class BaseButtons : public ::testing::Test, protected DialogFixture {
   protected:
     void SetUp() override {
-        WriteCareer("home", NextPatrol("BF17"));
-        WriteCareer("sea", NextPatrol("BF17"));
+        const std::string history = HistoryText("EndYear=1942\nEndMonth=3\nEndDay=1\n", 1);
+        WriteCareer(dir.Path(), "home", NextPatrol("BF17"), history);
+        WriteCareer(dir.Path(), "sea", NextPatrol("BF17"), history);
         WriteFile(dir.Path() / "careers" / "sea" / "1" / "s.psc", Crlf("PatrolArea=CA53\n"));
-        WriteCareer("base", NextPatrol("NULL"));
-        WriteCareer("empty-area", NextPatrol(""));
-        WriteCareer("unknown-boat", NextPatrol("NULL", "9"));
+        WriteCareer(dir.Path(), "base", NextPatrol("NULL"), history);
+        WriteCareer(dir.Path(), "empty-area", NextPatrol(""), history);
+        WriteCareer(dir.Path(), "unknown-boat", NextPatrol("NULL", "9"), history);
         fs::create_directories(dir.Path() / "careers" / "broken");
-        ASSERT_EQ(FindCareers(dlg, SystemFileOps(), dir.Path()), 1);
-        dlg.Attach(controls);
-        dlg.OnInitDialog();
-    }
-
-    void WriteCareer(const std::string& name, const std::string& next) {
-        WriteFile(dir.Path() / "careers" / name / "patrols_0.cfg", Crlf(next));
-        WriteFile(dir.Path() / "careers" / name / "patrols.cfg", Crlf(kHistory));
-    }
-
-    void Select(const std::string& name) {
-        for (int i = 0; i < controls.ListCount(); ++i) {
-            if (controls.ListEntry(i) == name) {
-                controls.SetListSelection(i);
-            }
-        }
-        dlg.OnSelchangeCareerList();
-    }
-
-    // The platform checks a clicked radio button before its handler runs.
-    void Click(int choice) {
-        controls.SetRadioIndex(choice);
-        const std::function<void()> handlers[] = {
-            [this] { dlg.OnLandBase(); }, [this] { dlg.OnTankerNorth(); },
-            [this] { dlg.OnTankerMid(); }, [this] { dlg.OnTankerSouth(); }};
-        handlers[choice]();
+        ASSERT_TRUE(Open(dir.Path()));
     }
 
     ScratchFolder dir;
-    RandomSource random{1};
-    CKelmarPatrol2Dlg dlg{SystemFileOps(), random};
-    std::function<void(const std::string&)> onMessage;
-    MemoryControls controls{[this](const std::string& text, MessageButtons) {
-        if (onMessage) {
-            onMessage(text);
-        }
-        return MessageAnswer::Ok;
-    }};
 };
 
-TEST_F(BaseChoice, EveryButtonNeedsALoadedCareer) {
+TEST_F(BaseButtons, EveryButtonNeedsALoadedCareer) {
     controls.TypeGrid("AB12");
     dlg.UpdateData(true);  // a typed grid is no career
-    for (int choice = 0; choice < 4; ++choice) {
-        Click(choice);
-        ASSERT_EQ(controls.Messages().size(), static_cast<std::size_t>(choice + 1));
-        EXPECT_EQ(controls.Messages().back(), kChooseCareer) << choice;
-        EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), 0) << choice;
-        EXPECT_EQ(dlg.m_nDaysInPort, 31) << choice;
-        EXPECT_EQ(dlg.m_strGrid, "AB12") << choice;
-        EXPECT_EQ(controls.RadioIndex(), choice) << choice << ": the window is not refreshed";
+    for (int button = 0; button < 4; ++button) {
+        Click(button);
+        ASSERT_EQ(controls.Messages().size(), static_cast<std::size_t>(button + 1));
+        EXPECT_EQ(controls.Messages().back(), kChooseCareer) << button;
+        EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase) << button;
+        EXPECT_EQ(dlg.m_nDaysInPort, 31) << button;
+        EXPECT_EQ(dlg.m_strGrid, "AB12") << button;
+        EXPECT_EQ(controls.RadioIndex(), button) << button << ": the window is not refreshed";
     }
     EXPECT_EQ(random.Next(), 41);
 }
 
-TEST_F(BaseChoice, FailedLoadMeansNoCareerButAnEmptyAreaIsLoaded) {
+TEST_F(BaseButtons, FailedLoadMeansNoCareerButAnEmptyAreaIsLoaded) {
     Select("sea");
     ASSERT_TRUE(dlg.CareerLoaded());
     Select("broken");
@@ -120,45 +156,37 @@ TEST_F(BaseChoice, FailedLoadMeansNoCareerButAnEmptyAreaIsLoaded) {
     ASSERT_EQ(controls.Messages().size(), 1u);
     controls.TypeGrid("AB12");
     dlg.UpdateData(true);
-    for (int choice = 0; choice < 4; ++choice) {
-        Click(choice);
-        ASSERT_EQ(controls.Messages().size(), static_cast<std::size_t>(choice + 2));
-        EXPECT_EQ(controls.Messages().back(), kChooseCareer) << choice;
+    for (int button = 0; button < 4; ++button) {
+        Click(button);
+        ASSERT_EQ(controls.Messages().size(), static_cast<std::size_t>(button + 2));
+        EXPECT_EQ(controls.Messages().back(), kChooseCareer) << button;
     }
     // "PatrolArea=" with nothing after it loads an empty grid; the career is
     // loaded all the same, and the land base draws it a grid.
     Select("empty-area");
     ASSERT_TRUE(dlg.CareerLoaded());
     ASSERT_EQ(dlg.m_strGrid, "");
-    Click(CodeOf(TankerChoice::kLandBase));
+    Click(0);
     EXPECT_EQ(controls.Messages().size(), 5u);
     EXPECT_TRUE(InList(GridsTypeVIITheater1Y1942, dlg.m_strGrid)) << dlg.m_strGrid;
 }
 
-TEST_F(BaseChoice, TankerDateWindows) {
+TEST_F(BaseButtons, ATankerThatStandsDrawsFromItsListAndARefusedOneDrawsNothing) {
     const struct {
-        int choice;
+        int button;
         int year;
         int month;
-        bool accepted;
+        const std::string_view* refusal;  // nullptr: the tanker stands
     } cases[] = {
-        {1, 1940, 12, false}, {1, 1941, 1, true},  {1, 1941, 12, true},  {1, 1941, 0, true},
-        {1, 1942, 1, false},  {1, 1942, 3, false}, {1, 1942, 4, true},   {1, 1942, 12, true},
-        {1, 1943, 1, true},   {1, 1943, 6, true},  {1, 1943, 7, false},  {1, 1943, 13, false},
-        {1, 1944, 1, false},  {1, 1944, 6, false}, {1, -1, -1, false},   {2, 1941, 12, false},
-        {2, 1942, 1, false},  {2, 1942, 7, false}, {2, 1942, 8, true},   {2, 1942, 12, true},
-        {2, 1943, 1, true},   {2, 1943, 12, true}, {2, 1944, 1, true},   {2, 1944, 4, true},
-        {2, 1944, 5, false},  {2, 1945, 1, false}, {3, 1941, 10, false}, {3, 1942, 8, false},
-        {3, 1942, 9, true},   {3, 1942, 12, true}, {3, 1943, 6, true},   {3, 1944, 3, true},
-        {3, 1944, 4, false},  {3, 1945, 1, false},
+        {1, 1941, 1, nullptr},     {1, 1942, 1, &kNorthWindow}, {2, 1942, 8, nullptr},
+        {2, 1942, 7, &kMidWindow}, {3, 1942, 9, nullptr},       {3, 1942, 8, &kSouthWindow},
     };
-    const std::string* const refusals[] = {nullptr, &kNorthWindow, &kMidWindow, &kSouthWindow};
     const int* const lists[] = {nullptr, GridsTypeVIITankerNorth, GridsTypeVIITankerMid,
                                 GridsTankerSouth};
     Select("sea");
-    ASSERT_EQ(CodeOf(dlg.m_nSeaStatus), 2);
+    ASSERT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtSea);
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::to_string(c.choice) + " in " + std::to_string(c.month) + "/" +
+        SCOPED_TRACE(std::to_string(c.button) + " in " + std::to_string(c.month) + "/" +
                      std::to_string(c.year));
         dlg.m_nStartYear = c.year;
         dlg.m_nStartMonth = c.month;
@@ -167,19 +195,19 @@ TEST_F(BaseChoice, TankerDateWindows) {
         dlg.m_nTankerChoice = TankerChoice::kLandBase;
         random.Seed(1);
         const std::size_t messages = controls.Messages().size();
-        Click(c.choice);
-        if (c.accepted) {
+        Click(c.button);
+        if (c.refusal == nullptr) {
             EXPECT_EQ(controls.Messages().size(), messages);
             EXPECT_EQ(dlg.m_nDaysInPort, 1);
-            EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), c.choice);
-            EXPECT_TRUE(InList(lists[c.choice], dlg.m_strGrid)) << dlg.m_strGrid;
+            EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), c.button);
+            EXPECT_TRUE(InList(lists[c.button], dlg.m_strGrid)) << dlg.m_strGrid;
             EXPECT_EQ(controls.FieldText(Field::DaysInPort), "1");
-            EXPECT_EQ(controls.RadioIndex(), c.choice);
+            EXPECT_EQ(controls.RadioIndex(), c.button);
         } else {
             ASSERT_EQ(controls.Messages().size(), messages + 1);
-            EXPECT_EQ(controls.Messages().back(), *refusals[c.choice]);
+            EXPECT_EQ(controls.Messages().back(), *c.refusal);
             EXPECT_EQ(dlg.m_nDaysInPort, 31);
-            EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), 0);
+            EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase);
             EXPECT_EQ(dlg.m_strGrid, "BF17");
             EXPECT_EQ(dlg.m_strPatrolArea, "BF17");
             EXPECT_EQ(random.Next(), 41);  // nothing drawn
@@ -190,43 +218,40 @@ TEST_F(BaseChoice, TankerDateWindows) {
     }
 }
 
-TEST_F(BaseChoice, NoTankerAtTheHomeBase) {
+TEST_F(BaseButtons, NoTankerAtTheHomeBase) {
     Select("home");
-    ASSERT_EQ(CodeOf(dlg.m_nSeaStatus), 0);
-    for (const int year : {1943, 1950}) {  // inside every window, then outside all
-        dlg.m_nStartYear = year;
-        dlg.m_nStartMonth = 1;
-        for (int choice = 1; choice <= 3; ++choice) {
-            const std::size_t before = controls.Messages().size();
-            Click(choice);
-            ASSERT_EQ(controls.Messages().size(), before + 1);
-            EXPECT_EQ(controls.Messages().back(), kHomeBase) << choice << " in " << year;
-            EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), 0);
-            EXPECT_EQ(dlg.m_nDaysInPort, 31);
-            EXPECT_EQ(dlg.m_strGrid, "BF17");
-            EXPECT_EQ(controls.RadioIndex(), 0);
-        }
+    ASSERT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtHomeBase);
+    dlg.m_nStartYear = 1943;  // inside every window
+    dlg.m_nStartMonth = 1;
+    for (int button = 1; button <= 3; ++button) {
+        const std::size_t before = controls.Messages().size();
+        Click(button);
+        ASSERT_EQ(controls.Messages().size(), before + 1);
+        EXPECT_EQ(controls.Messages().back(), kHomeBase) << button;
+        EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase);
+        EXPECT_EQ(dlg.m_nDaysInPort, 31);
+        EXPECT_EQ(dlg.m_strGrid, "BF17");
+        EXPECT_EQ(controls.RadioIndex(), 0);
     }
-    EXPECT_EQ(controls.Messages().size(), 6u);
     // The land base is still open and draws a grid.
     dlg.m_nStartYear = 1942;
     random.Seed(1);
     Click(0);
-    EXPECT_EQ(controls.Messages().size(), 6u);
+    EXPECT_EQ(controls.Messages().size(), 3u);
     EXPECT_EQ(dlg.m_strGrid, "DH33*");
     EXPECT_EQ(controls.FieldText(Field::Grid), "DH33*");
     EXPECT_EQ(controls.FieldText(Field::DaysInPort), "31");
     EXPECT_EQ(controls.RadioIndex(), 0);
 }
 
-TEST_F(BaseChoice, RefusalSetsTheStateBeforeTheMessageAndShowsItAfter) {
+TEST_F(BaseButtons, RefusalSetsTheStateBeforeTheMessageAndShowsItAfter) {
     Select("sea");
     dlg.m_nStartYear = 1941;
     Click(1);  // accepted: the north tanker, one day in port
-    ASSERT_EQ(CodeOf(dlg.m_nTankerChoice), 1);
+    ASSERT_EQ(dlg.m_nTankerChoice, TankerChoice::kNorth);
     int radioDuringMessage = -2;
     onMessage = [&](const std::string&) {
-        EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), 0);
+        EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase);
         EXPECT_EQ(dlg.m_nDaysInPort, 31);
         radioDuringMessage = controls.RadioIndex();
     };
@@ -236,7 +261,7 @@ TEST_F(BaseChoice, RefusalSetsTheStateBeforeTheMessageAndShowsItAfter) {
     EXPECT_EQ(controls.FieldText(Field::DaysInPort), "31");
 }
 
-TEST_F(BaseChoice, RefusalKeepsAnEarlierTankersGrid) {
+TEST_F(BaseButtons, RefusalKeepsAnEarlierTankersGrid) {
     Select("sea");
     dlg.m_nStartYear = 1941;
     dlg.m_nStartMonth = 5;
@@ -252,7 +277,7 @@ TEST_F(BaseChoice, RefusalKeepsAnEarlierTankersGrid) {
     EXPECT_EQ(controls.RadioIndex(), 0);
 }
 
-TEST_F(BaseChoice, TypedGridIsOverwritten) {
+TEST_F(BaseButtons, TypedGridIsOverwritten) {
     Select("sea");
     dlg.m_nStartYear = 1950;
     controls.TypeGrid("ZZ99");
@@ -265,22 +290,22 @@ TEST_F(BaseChoice, TypedGridIsOverwritten) {
     EXPECT_EQ(controls.FieldText(Field::Grid), "DH33*");
 }
 
-TEST_F(BaseChoice, BoatAtBaseShowsDashes) {
+TEST_F(BaseButtons, BoatAtBaseShowsDashes) {
     Select("base");
-    ASSERT_EQ(CodeOf(dlg.m_nSeaStatus), 1);
+    ASSERT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtBase);
     dlg.m_nStartYear = 1943;
     dlg.m_nStartMonth = 1;
-    for (int choice = 0; choice < 4; ++choice) {
-        Click(choice);
-        EXPECT_EQ(dlg.m_strGrid, "----") << choice;
-        EXPECT_EQ(controls.FieldText(Field::Grid), "----") << choice;
-        EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), choice);
-        EXPECT_EQ(dlg.m_nDaysInPort, choice == 0 ? 31 : 1);
+    for (int button = 0; button < 4; ++button) {
+        Click(button);
+        EXPECT_EQ(dlg.m_strGrid, "----") << button;
+        EXPECT_EQ(controls.FieldText(Field::Grid), "----") << button;
+        EXPECT_EQ(CodeOf(dlg.m_nTankerChoice), button);
+        EXPECT_EQ(dlg.m_nDaysInPort, button == 0 ? 31 : 1);
     }
     EXPECT_TRUE(controls.Messages().empty());
 }
 
-TEST_F(BaseChoice, UnknownBoatKeepsNull) {
+TEST_F(BaseButtons, UnknownBoatKeepsNull) {
     Select("unknown-boat");
     ASSERT_EQ(dlg.m_strGrid, "----");
     Click(0);

@@ -55,4 +55,11 @@ std::string ReadFile(const std::filesystem::path& file) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+void WriteCareer(const std::filesystem::path& cfgFolder, std::string_view career,
+                 std::string_view nextPatrol, std::string_view history) {
+    const auto folder = cfgFolder / "careers" / career;
+    WriteFile(folder / "patrols_0.cfg", Crlf(nextPatrol));
+    WriteFile(folder / "patrols.cfg", Crlf(history));
+}
+
 }  // namespace kp

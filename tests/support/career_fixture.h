@@ -25,5 +25,8 @@ void WriteFile(const std::filesystem::path& file, std::string_view bytes);
 // False where "a" and "A" name the same file, as on Windows.
 bool CaseSensitiveNames(const std::filesystem::path& folder);
 std::string ReadFile(const std::filesystem::path& file);
+// A career's next-patrol file and history in `cfgFolder`, with CRLF line ends.
+void WriteCareer(const std::filesystem::path& cfgFolder, std::string_view career,
+                 std::string_view nextPatrol, std::string_view history);
 
 }  // namespace kp

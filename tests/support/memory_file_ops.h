@@ -10,7 +10,7 @@
 
 namespace kp {
 
-class MemoryFileOps final : public FileOps {
+class MemoryFileOps : public FileOps {
   public:
     void Put(const std::filesystem::path& path, std::string bytes);
     const std::map<std::filesystem::path, std::string>& Files() const { return files_; }

@@ -3,8 +3,7 @@
 
 #include <string>
 
-#include "memory_controls.h"
-#include "ui/patrol_dialog.h"
+#include "dialog_fixture.h"
 
 namespace kp {
 namespace {
@@ -12,10 +11,9 @@ namespace {
 const std::string kTooLong = "Please enter no more than 5 characters.";
 const std::string kNotInteger = "Please enter an integer.";
 
-class DataExchange : public ::testing::Test {
+class DataExchange : public ::testing::Test, protected DialogFixture {
   protected:
     void SetUp() override {
-        dlg.Attach(controls);
         for (const char* name : {"Alpha", "alpha", "Alp", "Beta"}) {
             controls.AppendListEntry(name);
         }
@@ -47,10 +45,6 @@ class DataExchange : public ::testing::Test {
         dlg.m_bAutoRadarUpdate = 1;
         dlg.m_bEnteredMed = 0;
     }
-
-    RandomSource random{1};
-    CKelmarPatrol2Dlg dlg{SystemFileOps(), random};
-    MemoryControls controls;
 };
 
 TEST_F(DataExchange, PushShowsEveryMember) {
@@ -199,10 +193,9 @@ TEST_F(DataExchange, DaysMustBeginWithAnInteger) {
     }
 }
 
-TEST(DialogOpening, ListsTheCareersWithNothingSelected) {
-    RandomSource random{1};
-    CKelmarPatrol2Dlg dlg{SystemFileOps(), random};
-    MemoryControls controls;
+class DialogOpening : public ::testing::Test, protected DialogFixture {};
+
+TEST_F(DialogOpening, ListsTheCareersWithNothingSelected) {
     dlg.m_strCareerNames[0] = "Zeta";
     dlg.m_strCareerNames[1] = "Alpha";
     dlg.m_strCareerNames[2] = "Mu";
@@ -212,7 +205,6 @@ TEST(DialogOpening, ListsTheCareersWithNothingSelected) {
     dlg.m_nDaysInPort = 31;
     dlg.m_nTankerChoice = TankerChoice::kLandBase;
     dlg.m_bAutoRadarUpdate = 0;
-    dlg.Attach(controls);
     EXPECT_TRUE(dlg.OnInitDialog());
     ASSERT_EQ(controls.ListCount(), 3);
     EXPECT_EQ(controls.ListEntry(0), "Zeta");
@@ -225,9 +217,7 @@ TEST(DialogOpening, ListsTheCareersWithNothingSelected) {
     EXPECT_TRUE(controls.Messages().empty());
 }
 
-TEST(DialogOpening, CheckBoxHandlers) {
-    RandomSource random{1};
-    CKelmarPatrol2Dlg dlg{SystemFileOps(), random};
+TEST_F(DialogOpening, CheckBoxHandlers) {
     EXPECT_EQ(dlg.m_bAutoRadarUpdate, 1);
     dlg.OnAutoRadarUpdate();
     EXPECT_EQ(dlg.m_bAutoRadarUpdate, 0);
