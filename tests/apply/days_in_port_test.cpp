@@ -1,7 +1,7 @@
 // The days in port are checked once the grid is accepted: 1 to 40 pass.
 #include <gtest/gtest.h>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "career_fixture.h"
 #include "memory_controls.h"
 #include "ui/patrol_dialog.h"
@@ -31,7 +31,7 @@ TEST(DaysInPort, OnlyOneToFortyAreApplied) {
         MemoryControls controls;
         RandomSource random;
         CKelmarPatrol2Dlg dialog(SystemFileOps(), random);
-        ASSERT_TRUE(StartUp(dialog, random, 1, SystemFileOps(), cfg.Path()));
+        ASSERT_TRUE(SeedAndFindCareers(dialog, random, 1, SystemFileOps(), cfg.Path()));
         dialog.Attach(controls);
         dialog.OnInitDialog();
         controls.SetListSelection(0);

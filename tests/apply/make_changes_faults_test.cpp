@@ -8,7 +8,7 @@
 #include <functional>
 #include <map>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "career_fixture.h"
 #include "faulty_file_ops.h"
 #include "memory_controls.h"
@@ -67,7 +67,7 @@ class Session {
         for (const auto& [name, bytes] : files != nullptr ? *files : Files()) {
             WriteFile(cfg / "careers" / kCareer / name, bytes);
         }
-        EXPECT_TRUE(StartUp(dialog_, random_, 7, ops, cfg));
+        EXPECT_TRUE(SeedAndFindCareers(dialog_, random_, 7, ops, cfg));
         dialog_.Attach(controls_);
         dialog_.OnInitDialog();
         controls_.SetListSelection(0);
