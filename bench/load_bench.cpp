@@ -4,7 +4,7 @@
 #include <chrono>
 #include <string>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "bench_files.h"
 #include "career_fixture.h"
 #include "memory_controls.h"
@@ -35,7 +35,7 @@ void BM_LoadCareer(benchmark::State& state) {
     MemoryControls controls;
     RandomSource random;
     CKelmarPatrol2Dlg dialog(SystemFileOps(), random);
-    StartUp(dialog, random, 1, SystemFileOps(), cfg.Path());
+    SeedAndFindCareers(dialog, random, 1, SystemFileOps(), cfg.Path());
     dialog.Attach(controls);
     dialog.OnInitDialog();
     controls.SetListSelection(0);

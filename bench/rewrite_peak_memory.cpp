@@ -13,7 +13,7 @@
 #include <iostream>
 #include <string>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "apply/writers.h"
 #include "bench_files.h"
 #include "career/file_names.h"
@@ -44,7 +44,7 @@ bool ChangeWithTanker(const std::filesystem::path& cfg) {
     kp::MemoryControls controls;
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartUp(dialog, random, 1, kp::SystemFileOps(), cfg)) {
+    if (!kp::SeedAndFindCareers(dialog, random, 1, kp::SystemFileOps(), cfg)) {
         return false;
     }
     dialog.Attach(controls);

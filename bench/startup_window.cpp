@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <filesystem>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "ui/patrol_dialog.h"
 #include "ui/qt/patrol_window.h"
 #include "ui/qt/program_icon.h"
@@ -14,7 +14,8 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(kp::ProgramIcon());
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (argc < 2 || !kp::StartUp(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), argv[1])) {
+    if (argc < 2 ||
+        !kp::SeedAndFindCareers(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), argv[1])) {
         return 1;
     }
     kp::PatrolWindow window(dialog);

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "memory_controls.h"
 #include "memory_file_ops.h"
 #include "ui/patrol_dialog.h"
@@ -28,7 +28,7 @@ void RunCareer(const std::string_view files[4], int base, const std::string& gri
     kp::MemoryControls controls;
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(ops, random);
-    if (!kp::StartUp(dialog, random, 1, ops, "/cfg")) {
+    if (!kp::SeedAndFindCareers(dialog, random, 1, ops, "/cfg")) {
         __builtin_trap();  // the career folder is always there
     }
     dialog.Attach(controls);

@@ -32,7 +32,7 @@ std::optional<std::filesystem::path> NoChoice() {
 int main(int argc, char** argv) {
     const kp::UserFolders folders = kp::SystemUserFolders();
     const kp::CommandLine line =
-        kp::ParseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), folders);
+        kp::ReadArguments(std::vector<std::string>(argv + 1, argv + argc), folders);
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
     if (line.action != kp::CommandLine::Action::Run ||

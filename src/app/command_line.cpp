@@ -1,7 +1,6 @@
 #include "app/command_line.h"
 
 #include <algorithm>
-#include <system_error>
 
 #include "app/config_search.h"
 #include "app/start_folder.h"
@@ -138,8 +137,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
         return {CommandLine::Action::Run, workingDirectory, false, {}, {}};
     }
     const std::filesystem::path folder = workingDirectory / PathFromUtf8(named.front());
-    std::error_code ec;
-    if (!std::filesystem::is_directory(folder, ec)) {
+    if (!ops.IsFolder(folder)) {
         return Error("no such folder: '" + named.front() + "'");
     }
     return {CommandLine::Action::Run, folder.lexically_normal(), true, {}, {}};

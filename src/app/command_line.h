@@ -27,8 +27,9 @@ struct CommandLine {
 inline constexpr int kUsageErrorStatus = 2;
 
 // `args` without the program name; `workingDirectory` is used when no folder
-// is named; the help lists the places searched below `folders` and ends with
-// the folder a start without FOLDER would open now.
+// is named, and a folder named must be one in `ops`; the help lists the
+// places searched below `folders` and ends with the folder a start without
+// FOLDER would open now.
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
                              const std::filesystem::path& workingDirectory, FileOps& ops,
                              const UserFolders& folders);

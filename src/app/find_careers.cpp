@@ -1,7 +1,5 @@
 #include "app/find_careers.h"
 
-#include <ctime>
-
 #include "career/file_names.h"
 #include "grid/base_choice.h"
 
@@ -30,16 +28,6 @@ int FindCareers(CKelmarPatrol2Dlg& dlg, FileOps& ops, const std::filesystem::pat
     }
     dlg.m_nCareerCount = count;
     return count > 0 ? 1 : 0;
-}
-
-bool StartUp(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed, FileOps& ops,
-             const std::filesystem::path& cfgFolder) {
-    random.Seed(seed);
-    return FindCareers(dlg, ops, cfgFolder) != 0;
-}
-
-std::uint32_t ClockSeed() {
-    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(std::time(nullptr)));
 }
 
 }  // namespace kp

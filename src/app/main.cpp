@@ -1,12 +1,10 @@
 // KelmarPatrol [FOLDER]: start-up on the configuration folder, then the main window.
 #include <QApplication>
-#include <QStringList>
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/find_careers.h"
 #include "app/program_start.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -21,17 +19,6 @@
 
 namespace {
 
-// Qt has the arguments as the system spelled them (UTF-16 on Windows), so a
-// folder's name beyond ASCII arrives whole.
-std::vector<std::string> Utf8Arguments() {
-    std::vector<std::string> args;
-    const QStringList all = QCoreApplication::arguments();
-    for (qsizetype i = 1; i < all.size(); ++i) {
-        args.push_back(kp::ToUtf8(all[i]));
-    }
-    return args;
-}
-
 // Help, version and mistakes are answered before any window system is needed.
 int Answer(const kp::CommandLine& line) {
     const bool error = line.action == kp::CommandLine::Action::Error;
@@ -43,20 +30,18 @@ int Answer(const kp::CommandLine& line) {
 
 int main(int argc, char** argv) {
     const kp::UserFolders folders = kp::SystemUserFolders();
-    const kp::CommandLine early =
-        kp::ParseProgramArguments(std::vector<std::string>(argv + 1, argv + argc), folders);
-    if (early.action != kp::CommandLine::Action::Run) {
-        return Answer(early);
+    // The arguments read once, as the system passed them: on Linux the bytes
+    // of each name, so a folder's name arrives whole whatever its encoding.
+    const kp::CommandLine line =
+        kp::ReadArguments(std::vector<std::string>(argv + 1, argv + argc), folders);
+    if (line.action != kp::CommandLine::Action::Run) {
+        return Answer(line);
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(kp::ToQString(kp::kProgramName));
     QApplication::setApplicationVersion(kp::ToQString(kp::kProgramVersion));
     QApplication::setWindowIcon(kp::ProgramIcon());
-    const kp::CommandLine line = kp::ParseProgramArguments(Utf8Arguments(), folders);
-    if (line.action != kp::CommandLine::Action::Run) {
-        return Answer(line);
-    }
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);

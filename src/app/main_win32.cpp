@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/find_careers.h"
 #include "app/program_start.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -39,7 +38,7 @@ std::vector<std::string> Utf8Arguments() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const kp::UserFolders folders = kp::SystemUserFolders();
-    const kp::CommandLine line = kp::ParseProgramArguments(Utf8Arguments(), folders);
+    const kp::CommandLine line = kp::ReadArguments(Utf8Arguments(), folders);
     if (line.action == kp::CommandLine::Action::Error) {
         kp::TellUser(line.text, line.boxText, kp::OutputStream::Error);
         return kp::kUsageErrorStatus;

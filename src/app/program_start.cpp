@@ -1,24 +1,31 @@
 #include "app/program_start.h"
 
-#include <filesystem>
-#include <system_error>
+#include <ctime>
 
 #include "app/find_careers.h"
 
 namespace kp {
 
-CommandLine ParseProgramArguments(const std::vector<std::string>& args,
-                                  const UserFolders& folders) {
-    // A working directory that cannot be read finds no careers either.
-    std::error_code error;
-    return ParseCommandLine(args, std::filesystem::current_path(error), SystemFileOps(), folders);
+CommandLine ReadArguments(const std::vector<std::string>& args, const UserFolders& folders) {
+    // A working directory that cannot be named finds no careers either.
+    return ParseCommandLine(args, WorkingDirectory(), SystemFileOps(), folders);
 }
 
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
                   const UserFolders& folders, const FolderChooser& choose) {
     const StartFolder start = SettleStartFolder(line, SystemFileOps(), folders, choose);
     dlg.SelectOnOpening(start.career);
-    return StartUp(dlg, random, ClockSeed(), SystemFileOps(), start.cfg);
+    return SeedAndFindCareers(dlg, random, ClockSeed(), SystemFileOps(), start.cfg);
+}
+
+bool SeedAndFindCareers(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed,
+                        FileOps& ops, const std::filesystem::path& cfgFolder) {
+    random.Seed(seed);
+    return FindCareers(dlg, ops, cfgFolder) != 0;
+}
+
+std::uint32_t ClockSeed() {
+    return static_cast<std::uint32_t>(static_cast<std::uint64_t>(std::time(nullptr)));
 }
 
 }  // namespace kp

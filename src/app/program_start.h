@@ -1,25 +1,49 @@
-// The start-up both programs make before their window opens: their command
-// line read in the working directory, the folder it settles on (asking the
-// user when none is found), the clock's seed, career discovery.
+// Start-up, the same in both programs, in two steps either side of the
+// window system. ReadArguments reads the command line once; on Help,
+// Version or Error the program answers and ends without a window. Else, the
+// window system up, StartProgram settles the configuration folder (asking
+// the user when none is found), then SeedAndFindCareers seeds the random
+// source once, with the clock's seconds, and finds the careers. The scenario
+// runner and the tests start at SeedAndFindCareers with a folder and a seed
+// of their own.
 #pragma once
 
+#include <cstdint>
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "app/command_line.h"
 #include "app/start_folder.h"
 #include "grid/random_source.h"
+#include "platform/file_ops.h"
 #include "platform/user_folders.h"
 #include "ui/patrol_dialog.h"
 
 namespace kp {
 
-// `args` without the program name, against the process's working directory.
-CommandLine ParseProgramArguments(const std::vector<std::string>& args, const UserFolders& folders);
+// What a program shows, before it ends, when start-up finds no career.
+inline const std::string kNoCareersMessage =
+    "Cannot find the Kelmar careers path.\nYou MUST place this program in your folder 'My "
+    "Documents\\Kelmar\\Data\\cfg'.";
 
-// False when the program is to end with kNoCareersMessage instead of opening
-// its window. `choose` is asked only when no configuration folder is found.
+// The program's arguments, without its name: ParseCommandLine in the
+// working directory, on the system's files.
+CommandLine ReadArguments(const std::vector<std::string>& args, const UserFolders& folders);
+
+// For a command line that asks for the window: the configuration folder
+// settled (`choose` is asked only when none is found), the career it names
+// selected on opening, then SeedAndFindCareers with ClockSeed. False when
+// the program is to end with kNoCareersMessage instead of opening its window.
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
                   const UserFolders& folders, const FolderChooser& choose);
+
+// The one seeding of the random source, then career discovery in
+// `cfgFolder`; false when it finds no career.
+bool SeedAndFindCareers(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed,
+                        FileOps& ops, const std::filesystem::path& cfgFolder);
+
+// The seed of a start without a chosen one: the clock's seconds, low 32 bits.
+std::uint32_t ClockSeed();
 
 }  // namespace kp

@@ -19,6 +19,14 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// The standard library's check, alike on both systems: a link is followed,
+// and a folder that may not be listed counts. It takes the path as given,
+// without the extended-length form the other Windows operations use.
+bool NamesFolder(const fs::path& path) {
+    std::error_code ec;
+    return fs::is_directory(path, ec);
+}
+
 #ifdef _WIN32
 
 // Whole seconds since 1970 of a FILETIME (100-nanosecond ticks since 1601),
@@ -182,6 +190,7 @@ class SystemOps final : public FileOps {
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
     bool Remove(const fs::path& path) override { return DeleteFileW(Extended(path).c_str()) != 0; }
+    bool IsFolder(const fs::path& path) override { return NamesFolder(path); }
     // Names and times as the system keeps them, pre-1970 times included,
     // which the C runtime's stat misreports.
     std::optional<std::vector<DirEntry>> List(const fs::path& dir) override {
@@ -363,6 +372,7 @@ class SystemOps final : public FileOps {
     }
     bool Remove(const fs::path& path) override { return ::unlink(path.c_str()) == 0; }
     std::optional<std::vector<DirEntry>> List(const fs::path& dir) override;
+    bool IsFolder(const fs::path& path) override { return NamesFolder(path); }
 };
 
 std::optional<std::vector<DirEntry>> SystemOps::List(const fs::path& dir) {
@@ -394,6 +404,10 @@ std::optional<std::vector<DirEntry>> SystemOps::List(const fs::path& dir) {
 #endif
 
 }  // namespace
+
+bool FileOps::IsFolder(const fs::path& path) {
+    return List(path).has_value() && OpenRead(path) == nullptr;
+}
 
 FileOps& SystemFileOps() {
     static SystemOps ops;

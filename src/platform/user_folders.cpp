@@ -1,5 +1,7 @@
 #include "platform/user_folders.h"
 
+#include <system_error>
+
 #ifdef _WIN32
 #include <windows.h>
 
@@ -88,5 +90,10 @@ UserFolders SystemUserFolders() {
 }
 
 #endif
+
+std::filesystem::path WorkingDirectory() {
+    std::error_code error;
+    return std::filesystem::current_path(error);
+}
 
 }  // namespace kp

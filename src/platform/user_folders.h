@@ -1,6 +1,6 @@
 // The folders the simulation's installations hang from, as this system
-// reports them for the user running the program. Each is empty where the
-// system has none.
+// reports them for the user running the program, and the folder the program
+// was started in. Each is empty where the system has none.
 #pragma once
 
 #include <filesystem>
@@ -18,5 +18,9 @@ struct UserFolders {
 };
 
 UserFolders SystemUserFolders();
+
+// The folder the program was started in, its working directory; empty when
+// the system cannot name it (a folder removed since).
+std::filesystem::path WorkingDirectory();
 
 }  // namespace kp

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <sstream>
 
+#include "app/program_start.h"
 #include "career_fixture.h"
 #include "memory_file_ops.h"
 
@@ -27,16 +28,35 @@ TEST(CommandLine, AFolderIsTakenRelativeToTheWorkingDirectoryOrAbsolute) {
     ScratchFolder scratch;
     fs::create_directories(scratch.Path() / "My Documents" / "cfg");
     const CommandLine relative =
-        ParseCommandLine({"My Documents/cfg"}, scratch.Path(), noFiles, kNoFolders);
+        ParseCommandLine({"My Documents/cfg"}, scratch.Path(), SystemFileOps(), kNoFolders);
     EXPECT_EQ(relative.action, Action::Run);
     EXPECT_EQ(relative.folder, (scratch.Path() / "My Documents" / "cfg").lexically_normal());
     const fs::path absolute = scratch.Path() / "My Documents";
-    EXPECT_EQ(ParseCommandLine({absolute.string()}, "/elsewhere", noFiles, kNoFolders).folder,
-              absolute.lexically_normal());
+    EXPECT_EQ(
+        ParseCommandLine({absolute.string()}, "/elsewhere", SystemFileOps(), kNoFolders).folder,
+        absolute.lexically_normal());
     // After "--" a name that looks like an option is a folder.
     fs::create_directories(scratch.Path() / "-cfg");
-    EXPECT_EQ(ParseCommandLine({"--", "-cfg"}, scratch.Path(), noFiles, kNoFolders).action,
+    EXPECT_EQ(ParseCommandLine({"--", "-cfg"}, scratch.Path(), SystemFileOps(), kNoFolders).action,
               Action::Run);
+}
+
+TEST(CommandLine, AFolderIsLookedForInTheFilesGiven) {
+    MemoryFileOps ops;
+    ops.Put("/games/cfg/careers/Prien/patrols.cfg", "x");
+    const CommandLine line = ParseCommandLine({"cfg/careers"}, "/games", ops, kNoFolders);
+    EXPECT_EQ(line.action, Action::Run);
+    EXPECT_EQ(line.folder, fs::path("/games/cfg/careers").lexically_normal());
+    EXPECT_EQ(ParseCommandLine({"cfg/careers/Prien/patrols.cfg"}, "/games", ops, kNoFolders).text,
+              "KelmarPatrol: no such folder: 'cfg/careers/Prien/patrols.cfg'\n"
+              "Try 'KelmarPatrol --help'.\n");
+    EXPECT_EQ(ParseCommandLine({"cfg"}, "/games", noFiles, kNoFolders).action, Action::Error);
+}
+
+TEST(CommandLine, TheProgramReadsItsArgumentsInTheWorkingDirectory) {
+    const CommandLine line = ReadArguments({}, kNoFolders);
+    EXPECT_EQ(line.action, Action::Run);
+    EXPECT_EQ(line.folder, fs::current_path());
 }
 
 TEST(CommandLine, HelpAndVersionPrintAndEnd) {
@@ -106,7 +126,8 @@ TEST(CommandLine, MistakesAreExplained) {
         {{"a", "b"}, "KelmarPatrol: one configuration folder at most\n"},
     };
     for (const auto& c : cases) {
-        const CommandLine line = ParseCommandLine(c.args, scratch.Path(), noFiles, kNoFolders);
+        const CommandLine line =
+            ParseCommandLine(c.args, scratch.Path(), SystemFileOps(), kNoFolders);
         EXPECT_EQ(line.action, Action::Error) << c.text;
         EXPECT_EQ(line.text, c.text + "Try 'KelmarPatrol --help'.\n");
     }

@@ -1,5 +1,6 @@
 #include "app/find_careers.h"
 
+#include "app/program_start.h"
 #include "career/file_names.h"
 
 #include <gtest/gtest.h>
@@ -135,14 +136,14 @@ TEST_F(FindCareersTest, UnreadableCareersFolder) {
     EXPECT_EQ(dlg.m_nCareerCount, 0);
 }
 
-TEST_F(FindCareersTest, StartUpSeedsOnceAndFindsTheCareers) {
+TEST_F(FindCareersTest, SeedAndFindCareersSeedsOnceAndFindsTheCareers) {
     Folders({"a"});
     random.Seed(99);
-    EXPECT_TRUE(StartUp(dlg, random, 1, SystemFileOps(), dir.Path()));
+    EXPECT_TRUE(SeedAndFindCareers(dlg, random, 1, SystemFileOps(), dir.Path()));
     EXPECT_EQ(random.Next(), 41);
     EXPECT_EQ(dlg.m_nCareerCount, 1);
     ScratchFolder empty;
-    EXPECT_FALSE(StartUp(dlg, random, 1, SystemFileOps(), empty.Path()));
+    EXPECT_FALSE(SeedAndFindCareers(dlg, random, 1, SystemFileOps(), empty.Path()));
     EXPECT_EQ(kNoCareersMessage,
               "Cannot find the Kelmar careers path.\nYou MUST place this program in your folder "
               "'My Documents\\Kelmar\\Data\\cfg'.");

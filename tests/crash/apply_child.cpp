@@ -3,7 +3,7 @@
 // --select, only the start that selects the career.
 #include <iostream>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "career/file_names.h"
 #include "memory_controls.h"
 #include "ui/patrol_dialog.h"
@@ -17,7 +17,8 @@ int main(int argc, char** argv) {
     kp::MemoryControls controls;
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartUp(dialog, random, 1, kp::SystemFileOps(), kp::PathFromUtf8(argv[argc - 1]))) {
+    if (!kp::SeedAndFindCareers(dialog, random, 1, kp::SystemFileOps(),
+                                kp::PathFromUtf8(argv[argc - 1]))) {
         std::cerr << "no career\n";
         return 1;
     }

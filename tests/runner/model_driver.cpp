@@ -1,6 +1,6 @@
 #include "model_driver.h"
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "memory_controls.h"
 #include "ui/patrol_dialog.h"
 #include "ui/window_texts.h"
@@ -14,7 +14,7 @@ class ModelDriver final : public ScenarioDriver {
                MessageHandler onMessage) override {
         dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
-        if (!StartUp(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
+        if (!SeedAndFindCareers(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
             onMessage_(kNoCareersMessage, MessageButtons::Ok);
             return false;
         }

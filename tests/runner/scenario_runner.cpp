@@ -11,7 +11,7 @@
 #include <system_error>
 #include <vector>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "career/file_names.h"
 #include "career_fixture.h"
 #include "platform/file_ops.h"

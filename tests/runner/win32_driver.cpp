@@ -7,7 +7,7 @@
 #include <mutex>
 #include <optional>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
 #include "ui/patrol_dialog.h"
@@ -36,7 +36,7 @@ class Win32Driver final : public ScenarioDriver {
         dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
         ui_.emplace([this, cfgFolder, seed] {
-            if (!StartUp(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
+            if (!SeedAndFindCareers(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
                 ShowProgramMessage(nullptr, kNoCareersMessage, MessageButtons::Ok);
                 return;
             }

@@ -15,7 +15,7 @@
 #include <array>
 #include <cstddef>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "career/file_names.h"
 #include "grid/random_source.h"
 #include "modal_box_watcher.h"
@@ -63,7 +63,7 @@ class WindowDriver final : public ScenarioDriver {
                MessageHandler onMessage) override {
         dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
-        if (!StartUp(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
+        if (!SeedAndFindCareers(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
             ShowProgramMessage(nullptr, kNoCareersMessage, MessageButtons::Ok);
             return false;
         }

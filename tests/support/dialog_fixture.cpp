@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 
 namespace kp {
 
@@ -19,7 +19,7 @@ DialogFixture::DialogFixture(FileOps& files)
 }
 
 bool DialogFixture::Open(const std::filesystem::path& cfgFolder, std::uint32_t seed) {
-    if (!StartUp(dlg, random, seed, files_, cfgFolder)) {
+    if (!SeedAndFindCareers(dlg, random, seed, files_, cfgFolder)) {
         return false;
     }
     dlg.OnInitDialog();

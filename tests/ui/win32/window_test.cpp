@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/find_careers.h"
+#include "app/program_start.h"
 #include "career_fixture.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -35,7 +35,8 @@ class Win32WindowTest : public ::testing::Test {
         fs::copy(fs::path(KP_FIXTURES) / fixture, folder_.Path() / "cfg",
                  fs::copy_options::recursive);
         ui_.emplace([this] {
-            ASSERT_TRUE(StartUp(dialog_, random_, 1, SystemFileOps(), folder_.Path() / "cfg"));
+            ASSERT_TRUE(
+                SeedAndFindCareers(dialog_, random_, 1, SystemFileOps(), folder_.Path() / "cfg"));
             PatrolWindow window(dialog_);
             window_ = &window;
             result_ = window.Run();
