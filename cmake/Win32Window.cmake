@@ -23,13 +23,15 @@ target_link_libraries(kelmar_win32 PUBLIC ${KP_WIN32_MODEL_LIBRARIES} comctl32 o
 target_compile_options(kelmar_win32 PRIVATE ${KP_WARNINGS})
 
 # Templates 102 and 100, icon 128, string 101 and the manifest: every program
-# that opens the window carries them.
+# that opens the window carries them. The templates and the string are
+# expanded from the layout, src/ui/window_layout.h, by windres' preprocessor.
 add_library(kelmar_win32_resources OBJECT res/win32/kelmar_patrol.rc)
 target_include_directories(kelmar_win32_resources PRIVATE src res/win32)
 set_property(SOURCE res/win32/kelmar_patrol.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/res/win32/kelmar_patrol.ico
   ${CMAKE_CURRENT_SOURCE_DIR}/res/win32/KelmarPatrol.manifest
-  ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/win32/resource_ids.h)
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/win32/resource_ids.h
+  ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/window_layout.h)
 
 configure_file(res/win32/version.rc.in ${CMAKE_CURRENT_BINARY_DIR}/version.rc @ONLY)
 add_executable(KelmarPatrol WIN32 src/app/main_win32.cpp ${CMAKE_CURRENT_BINARY_DIR}/version.rc)

@@ -5,11 +5,13 @@
 #include <string>
 #include <string_view>
 
+#include "ui/window_texts.h"
+
 namespace kp {
 
 // `cfgPath` as the dialog state keeps it, UTF-8.
 inline std::string AboutFolderLine(std::string_view cfgPath) {
-    return "Configuration folder: " + std::string(cfgPath);
+    return std::string(kFolderLineStart) + std::string(cfgPath);
 }
 
 }  // namespace kp

@@ -1,25 +1,41 @@
-// Texts of the window and the About box, shared by the Qt window and the
-// scenario runner's model of it.
+// Texts of the windows, for the code: the Qt window, the Windows one, the
+// program's start and the scenario runner's model of the window. They stand
+// in src/ui/window_layout.h, which the resource script reads too.
 #pragma once
 
 #include <array>
 #include <string_view>
 
+#include "ui/window_layout.h"
+
 namespace kp {
 
-inline constexpr std::string_view kProgramName = "KelmarPatrol";
-inline constexpr std::string_view kWindowCaption = "Orwen's Patrol Changer v4.0";
-inline constexpr std::string_view kAboutCaption = "About KelmarPatrol";
-inline constexpr std::string_view kAboutVersion = "KelmarPatrol Version 4.0";
-inline constexpr std::string_view kAboutMenuItem = "&About KelmarPatrol...";
-inline constexpr std::string_view kUndoMenuItem = "&Undo Last Changes...";
-inline constexpr std::string_view kProgramVersion = "4.0.0.0";
+inline constexpr std::string_view kProgramName = KP_TEXT_PROGRAM_NAME;
+inline constexpr std::string_view kWindowCaption = KP_TEXT_WINDOW_CAPTION;
+inline constexpr std::string_view kAboutCaption = KP_TEXT_ABOUT_CAPTION;
+inline constexpr std::string_view kAboutVersion = KP_TEXT_ABOUT_VERSION;
+inline constexpr std::string_view kAboutMenuItem = KP_TEXT_ABOUT_MENU_ITEM;
+inline constexpr std::string_view kUndoMenuItem = KP_TEXT_UNDO_MENU_ITEM;
+inline constexpr std::string_view kProgramVersion = KP_TEXT_PROGRAM_VERSION;
 // The folder chooser's title, when no configuration folder is found.
-inline constexpr std::string_view kChooseFolderTitle =
-    "Choose the configuration folder (the folder that holds 'careers')";
+inline constexpr std::string_view kChooseFolderTitle = KP_TEXT_CHOOSE_FOLDER_TITLE;
+// The About box's folder line up to the folder's path.
+inline constexpr std::string_view kFolderLineStart = KP_TEXT_FOLDER_LINE_START;
+
+// Each control's caption by its row's name in the layout:
+// control_caption::landBaseRadio.
+namespace control_caption {
+#define KP_CONTROL_CAPTION(name, id, kind, caption, ...) \
+    inline constexpr std::string_view name = caption;
+KP_PATROL_WINDOW_CONTROLS(KP_CONTROL_CAPTION)
+KP_ABOUT_BOX_CONTROLS(KP_CONTROL_CAPTION)
+#undef KP_CONTROL_CAPTION
+}  // namespace control_caption
 
 // Captions of the base buttons, by TankerChoice.
+#define KP_BASE_CAPTION(name) control_caption::name,
 inline constexpr std::array<std::string_view, 4> kBaseCaptions = {
-    "Land Base", "Tanker North Atlantic", "Tanker Mid Atlantic", "Tanker South Atlantic"};
+    KP_BASE_BUTTON_CONTROLS(KP_BASE_CAPTION)};
+#undef KP_BASE_CAPTION
 
 }  // namespace kp

@@ -89,12 +89,14 @@ QWidget* MakeIcon(const ControlTemplate&, QWidget& parent) {
 
 using ControlFactory = QWidget* (*)(const ControlTemplate&, QWidget&);
 
-// By ControlKind.
-constexpr std::array<ControlFactory, 10> kFactories = {
-    MakeDefaultButton, MakePushButton, MakeEdit,  MakeReadOnlyEdit, MakeRadioButton,
-    MakeCheckBox,      MakeListBox,    MakeLabel, MakeGroupBox,     MakeIcon,
+// By ControlKind. A path label is a label here; the About box gives it its
+// one shortened line when it sets the path.
+constexpr std::array<ControlFactory, 11> kFactories = {
+    MakeDefaultButton, MakePushButton, MakeEdit,    MakeReadOnlyEdit,
+    MakeRadioButton,   MakeCheckBox,   MakeListBox, MakeLabel,
+    MakeGroupBox,      MakeIcon,       MakeLabel,
 };
-static_assert(kFactories.size() == static_cast<std::size_t>(ControlKind::Icon) + 1);
+static_assert(kFactories.size() == static_cast<std::size_t>(ControlKind::PathLabel) + 1);
 
 QFont DialogFont(int pointSize) {
     QFont font(ToQString(kDialogFontFamily));

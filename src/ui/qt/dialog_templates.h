@@ -1,6 +1,7 @@
 // The two dialog templates of the program as data: the main window and the
 // About box, every control with its kind, caption, place and tab stop, in
-// creation order. Positions and sizes are in dialog units.
+// creation order, as src/ui/window_layout.h gives them. Positions and sizes
+// are in dialog units.
 #pragma once
 
 #include <array>
@@ -8,9 +9,12 @@
 #include <string_view>
 
 #include "ui/qt/dialog_units.h"
+#include "ui/window_layout.h"
 
 namespace kp {
 
+// The kinds a row of the layout names; the resource script gives each its
+// Windows class and style.
 enum class ControlKind {
     DefaultButton,
     PushButton,
@@ -21,7 +25,8 @@ enum class ControlKind {
     ListBox,
     Label,
     GroupBox,
-    Icon,
+    Icon,       // the program's icon
+    PathLabel,  // one line that shows a path, shortened in its middle
 };
 
 struct ControlTemplate {
@@ -42,23 +47,34 @@ struct DialogTemplate {
     std::span<const ControlTemplate> controls;
 };
 
-inline constexpr std::string_view kDialogFontFamily = "MS Sans Serif";
+inline constexpr std::string_view kDialogFontFamily = KP_DIALOG_FONT;
+
+// Each control's object name by its row's name in the layout:
+// object_name::gridEdit.
+namespace object_name {
+#define KP_OBJECT_NAME(name, ...) inline constexpr std::string_view name = #name;
+KP_PATROL_WINDOW_CONTROLS(KP_OBJECT_NAME)
+KP_ABOUT_BOX_CONTROLS(KP_OBJECT_NAME)
+#undef KP_OBJECT_NAME
+}  // namespace object_name
 
 // Object names of the main window's controls the program talks to.
-inline constexpr std::string_view kMakeChangesName = "makeChangesButton";
-inline constexpr std::string_view kCancelName = "cancelButton";
-inline constexpr std::string_view kCareerListName = "careerList";
+inline constexpr std::string_view kMakeChangesName = object_name::makeChangesButton;
+inline constexpr std::string_view kCancelName = object_name::cancelButton;
+inline constexpr std::string_view kCareerListName = object_name::careerList;
+#define KP_OBJECT_NAME_OF(name) object_name::name,
 // By Field.
 inline constexpr std::array<std::string_view, 6> kFieldNames = {
-    "gridEdit", "daysEdit", "seaStatusEdit", "endDateEdit", "boatTypeEdit", "endLocationEdit"};
+    KP_FIELD_CONTROLS(KP_OBJECT_NAME_OF)};
 // By TankerChoice.
 inline constexpr std::array<std::string_view, 4> kBaseButtonNames = {
-    "landBaseRadio", "tankerNorthRadio", "tankerMidRadio", "tankerSouthRadio"};
+    KP_BASE_BUTTON_CONTROLS(KP_OBJECT_NAME_OF)};
 // By CheckBox.
-inline constexpr std::array<std::string_view, 2> kCheckBoxNames = {"autoRadarCheck",
-                                                                   "enteredMedCheck"};
-inline constexpr std::string_view kAboutOkName = "okButton";
-inline constexpr std::string_view kAboutFolderName = "folderLabel";
+inline constexpr std::array<std::string_view, 2> kCheckBoxNames = {
+    KP_CHECK_BOX_CONTROLS(KP_OBJECT_NAME_OF)};
+#undef KP_OBJECT_NAME_OF
+inline constexpr std::string_view kAboutOkName = object_name::okButton;
+inline constexpr std::string_view kAboutFolderName = object_name::folderLabel;
 
 extern const DialogTemplate kPatrolWindowTemplate;
 extern const DialogTemplate kAboutBoxTemplate;

@@ -3,21 +3,33 @@
 #include "ui/about_folder_line.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
+#include "ui/window_layout.h"
 
 namespace kp {
 namespace {
 
-// Where the folder line sits, in dialog units: under the version line, as
-// wide as the box allows; a long path is shortened in its middle.
-constexpr RECT kFolderLine{40, 26, 40 + 188, 26 + 8};
+// The folder line's row of the layout, which the resource script leaves out:
+// its place in dialog units, under the version line and as wide as the box
+// allows, and its flags.
+struct FolderLineRow {
+    RECT place;
+    int flags;
+};
+#define KP_FOLDER_LINE_ROW(name, id, kind, caption, accessibleName, x, y, width, height, flags) \
+    { {x, y, x + width, y + height}, flags }
+constexpr FolderLineRow kFolderLine = KP_ABOUT_FOLDER_LINE(KP_FOLDER_LINE_ROW);
+#undef KP_FOLDER_LINE_ROW
 
+// A path label: one line, a long path shortened in its middle; no control id
+// (IDC_STATIC in the row), as nothing asks for it.
 void AddFolderLine(HWND box, const std::wstring& line) {
-    RECT area = kFolderLine;
+    RECT area = kFolderLine.place;
     MapDialogRect(box, &area);
-    HWND text = CreateWindowExW(0, L"Static", line.c_str(),
-                                WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX | SS_PATHELLIPSIS,
-                                area.left, area.top, area.right - area.left, area.bottom - area.top,
-                                box, nullptr, nullptr, nullptr);
+    const DWORD style = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_PATHELLIPSIS |
+                        ((kFolderLine.flags & KP_NO_PREFIX) != 0 ? SS_NOPREFIX : 0);
+    HWND text = CreateWindowExW(0, L"Static", line.c_str(), style, area.left, area.top,
+                                area.right - area.left, area.bottom - area.top, box, nullptr,
+                                nullptr, nullptr);
     SendMessageW(text, WM_SETFONT, SendMessageW(box, WM_GETFONT, 0, 0), FALSE);
 }
 

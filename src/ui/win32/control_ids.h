@@ -1,19 +1,31 @@
-// The main window's controls by the dialog model's names for them.
+// The controls' ids by their rows' names in the layout (src/ui/window_layout.h),
+// and the main window's controls by the dialog model's names for them.
 #pragma once
+
+#include <windows.h>
 
 #include <array>
 
 #include "ui/win32/resource_ids.h"
+#include "ui/window_layout.h"
 
 namespace kp {
 
+// control_id::gridEdit is IDC_GRID.
+namespace control_id {
+#define KP_CONTROL_ID(name, id, ...) inline constexpr int name = id;
+KP_PATROL_WINDOW_CONTROLS(KP_CONTROL_ID)
+KP_ABOUT_BOX_CONTROLS(KP_CONTROL_ID)
+#undef KP_CONTROL_ID
+}  // namespace control_id
+
+#define KP_CONTROL_ID_OF(name) control_id::name,
 // By Field.
-inline constexpr std::array<int, 6> kFieldIds = {IDC_GRID,     IDC_DAYS_IN_PORT, IDC_SEA_STATUS,
-                                                 IDC_END_DATE, IDC_BOAT_TYPE,    IDC_END_LOCATION};
+inline constexpr std::array<int, 6> kFieldIds = {KP_FIELD_CONTROLS(KP_CONTROL_ID_OF)};
 // By CheckBox.
-inline constexpr std::array<int, 2> kCheckBoxIds = {IDC_AUTO_RADAR, IDC_ENTERED_MED};
+inline constexpr std::array<int, 2> kCheckBoxIds = {KP_CHECK_BOX_CONTROLS(KP_CONTROL_ID_OF)};
 // By TankerChoice: the radio group, in its order.
-inline constexpr std::array<int, 4> kBaseButtonIds = {IDC_LAND_BASE, IDC_TANKER_NORTH,
-                                                      IDC_TANKER_MID, IDC_TANKER_SOUTH};
+inline constexpr std::array<int, 4> kBaseButtonIds = {KP_BASE_BUTTON_CONTROLS(KP_CONTROL_ID_OF)};
+#undef KP_CONTROL_ID_OF
 
 }  // namespace kp

@@ -1,63 +1,46 @@
-// The window's frame, size and controls as its template gives them.
+// The window's frame and size, and its controls as the layout
+// (src/ui/window_layout.h) gives them, through the table built from it.
 #include <QAbstractButton>
 #include <QFont>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <cstddef>
+#include <span>
+#include <string>
 #include <string_view>
 
+#include "ui/dialog_controls.h"
+#include "ui/qt/about_box.h"
+#include "ui/qt/dialog_templates.h"
 #include "ui/qt/dialog_units.h"
+#include "ui/window_texts.h"
 #include "window_fixture.h"
 
 namespace kp {
 namespace {
-
-struct Placed {
-    const char* name;
-    const char* caption;  // nullptr where the control has none
-    const char* accessibleName;
-    DialogRect rect;
-};
-
-const Placed kControls[] = {
-    {"makeChangesButton", "Make Changes", "Make Changes", {229, 7, 50, 14}},
-    {"cancelButton", "Cancel", "Cancel", {229, 25, 50, 14}},
-    {"gridEdit", nullptr, "Patrol Grid", {148, 25, 32, 14}},
-    {"daysEdit", nullptr, "Days in Port", {148, 43, 32, 14}},
-    {"seaStatusEdit", nullptr, "Sea Status", {148, 61, 32, 14}},
-    {"landBaseRadio", "Land Base", "Land Base", {195, 51, 44, 8}},
-    {"tankerNorthRadio", "Tanker North Atlantic", "Tanker North Atlantic", {195, 64, 77, 8}},
-    {"tankerMidRadio", "Tanker Mid Atlantic", "Tanker Mid Atlantic", {195, 75, 77, 8}},
-    {"tankerSouthRadio", "Tanker South Atlantic", "Tanker South Atlantic", {195, 86, 77, 8}},
-    {"autoRadarCheck",
-     "Auto-update of radar detectors at all bases 3 months after availability",
-     "Auto-update of radar detectors at all bases 3 months after availability",
-     {7, 102, 145, 10}},
-    {"endDateEdit", nullptr, "Last Patrol End Date", {7, 85, 67, 12}},
-    {"boatTypeEdit", nullptr, "U-boat", {79, 85, 49, 12}},
-    {"endLocationEdit", nullptr, "End Location", {132, 85, 49, 12}},
-    {"careerList", nullptr, "Choose Career", {7, 18, 93, 47}},
-    {"patrolGridLabel", "Patrol Grid:", "Patrol Grid:", {106, 27, 40, 9}},
-    {"chooseCareerLabel", "Choose Career", "Choose Career", {7, 7, 93, 12}},
-    {"endDateLabel", "Last Patrol End Date", "Last Patrol End Date", {7, 75, 66, 8}},
-    {"daysInPortLabel", "Days in Port", "Days in Port", {106, 45, 42, 9}},
-    {"boatTypeLabel", "U-boat", "U-boat", {79, 75, 48, 8}},
-    {"endLocationLabel", "End Location", "End Location", {132, 75, 48, 8}},
-    {"baseGroup", "At Ocean Tanker Base?", "At Ocean Tanker Base?", {191, 42, 88, 55}},
-    {"createdGridNote",
-     "* denotes created Patrol Grid",
-     "* denotes created Patrol Grid",
-     {113, 14, 90, 8}},
-    {"seaStatusLabel", "Sea Status", "Sea Status", {106, 63, 42, 9}},
-    {"enteredMedCheck", "Entered Mediterranean?", "Entered Mediterranean?", {189, 102, 90, 10}},
-};
 
 DialogUnits TemplateUnits(int pointSize) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSize(pointSize);
     return DialogUnits(font);
+}
+
+// The main window's rows of the layout.
+std::span<const ControlTemplate> Controls() {
+    return kPatrolWindowTemplate.controls;
+}
+
+const ControlTemplate* RowOf(std::string_view name) {
+    const auto row = std::ranges::find(Controls(), name, &ControlTemplate::name);
+    return row == Controls().end() ? nullptr : &*row;
+}
+
+std::string NameOf(const ControlTemplate& control) {
+    return std::string(control.name);
 }
 
 QString Caption(const QWidget& widget) {
@@ -96,7 +79,7 @@ TEST(DialogUnitsTest, BaseUnitsAreTheFontsRoundedAverageLetterWidthAndItsHeight)
 
 using LayoutTest = WindowTest;
 
-TEST_F(LayoutTest, TheWindowHasTheTemplatesCaptionAndFixedSizeWithoutMinimiseOrMaximise) {
+TEST_F(LayoutTest, TheWindowHasItsCaptionAndFixedSizeWithoutMinimiseOrMaximise) {
     EXPECT_EQ(window_->windowTitle(), "Orwen's Patrol Changer v4.0");
     EXPECT_EQ(window_->size(), TemplateUnits(10).ToPixels(286, 115));
     EXPECT_EQ(window_->minimumSize(), window_->maximumSize());
@@ -108,38 +91,88 @@ TEST_F(LayoutTest, TheWindowHasTheTemplatesCaptionAndFixedSizeWithoutMinimiseOrM
     EXPECT_FALSE(window_->windowIcon().isNull());
 }
 
-TEST_F(LayoutTest, EveryControlSitsWhereTheTemplatePutsItWithItsCaptionAndNames) {
-    const DialogUnits units = TemplateUnits(10);
-    for (const Placed& control : kControls) {
-        const auto& widget = Find<QWidget>(control.name);
-        EXPECT_EQ(widget.geometry(), units.ToPixels(control.rect)) << control.name;
-        EXPECT_EQ(widget.accessibleName(), control.accessibleName) << control.name;
-        if (control.caption != nullptr) {
-            EXPECT_EQ(Caption(widget), control.caption) << control.name;
-        }
+TEST_F(LayoutTest, EveryControlSitsWhereTheLayoutPutsItWithItsCaptionNamesAndTabStop) {
+    const DialogUnits units = TemplateUnits(kPatrolWindowTemplate.fontPointSize);
+    for (const ControlTemplate& control : Controls()) {
+        const std::string name = NameOf(control);
+        const auto& widget = Find<QWidget>(name.c_str());
+        EXPECT_EQ(widget.geometry(), units.ToPixels(control.rect)) << name;
+        EXPECT_EQ(widget.accessibleName().toStdString(), control.accessibleName) << name;
+        EXPECT_EQ(Caption(widget).toStdString(), control.caption) << name;
+        EXPECT_EQ((widget.focusPolicy() & Qt::TabFocus) != 0, control.tabStop) << name;
     }
 }
 
 // Tests click on a widget directly; a user's click lands on what lies on top.
 TEST_F(LayoutTest, AClickOnAControlReachesItAlsoInsideTheGroupFrame) {
-    for (const Placed& control : kControls) {
-        if (std::string_view(control.name) == "baseGroup") {
+    for (const ControlTemplate& control : Controls()) {
+        if (control.kind == ControlKind::GroupBox) {
             continue;
         }
-        const auto& widget = Find<QWidget>(control.name);
+        const std::string name = NameOf(control);
+        const auto& widget = Find<QWidget>(name.c_str());
         const QWidget* hit = window_->childAt(widget.geometry().center());
-        ASSERT_NE(hit, nullptr) << control.name;
-        EXPECT_TRUE(hit == &widget || widget.isAncestorOf(hit)) << control.name;
+        ASSERT_NE(hit, nullptr) << name;
+        EXPECT_TRUE(hit == &widget || widget.isAncestorOf(hit)) << name;
     }
 }
 
-TEST_F(LayoutTest, TheWindowHasNoControlsBeyondTheTemplates) {
+TEST_F(LayoutTest, TheWindowHasNoControlsBeyondTheLayouts) {
     const QList<QWidget*> children =
         window_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    EXPECT_EQ(children.size(), static_cast<qsizetype>(std::size(kControls)));
+    EXPECT_EQ(children.size(), static_cast<qsizetype>(Controls().size()));
     for (const QWidget* child : children) {
-        EXPECT_FALSE(child->objectName().isEmpty());
-        EXPECT_FALSE(child->accessibleName().isEmpty()) << child->objectName().toStdString();
+        const std::string name = child->objectName().toStdString();
+        EXPECT_NE(RowOf(name), nullptr) << name;
+        EXPECT_FALSE(child->accessibleName().isEmpty()) << name;
+    }
+}
+
+TEST(AboutLayoutTest, EveryControlSitsWhereTheLayoutPutsItWithItsNames) {
+    const AboutBox box("/cfg");
+    const DialogUnits units = TemplateUnits(kAboutBoxTemplate.fontPointSize);
+    for (const ControlTemplate& control : kAboutBoxTemplate.controls) {
+        const std::string name = NameOf(control);
+        const auto* widget = box.findChild<QWidget*>(QString::fromStdString(name));
+        ASSERT_NE(widget, nullptr) << name;
+        const QRect place = units.ToPixels(control.rect);
+        if (control.kind == ControlKind::Icon) {
+            // An icon control takes the icon's own size.
+            EXPECT_EQ(widget->pos(), place.topLeft()) << name;
+        } else {
+            EXPECT_EQ(widget->geometry(), place) << name;
+        }
+        EXPECT_EQ(widget->accessibleName().toStdString(), control.accessibleName) << name;
+        if (control.kind != ControlKind::PathLabel) {
+            EXPECT_EQ(Caption(*widget).toStdString(), control.caption) << name;
+        }
+    }
+}
+
+// The controls the dialog model reads and sets, by its enums, against the
+// layout: each has its row, of the kind the model takes it for.
+TEST(LayoutTableTest, EveryControlOfTheModelHasItsRowOfItsKind) {
+    for (std::size_t field = 0; field < kFieldNames.size(); ++field) {
+        const ControlTemplate* row = RowOf(kFieldNames[field]);
+        ASSERT_NE(row, nullptr) << kFieldNames[field];
+        EXPECT_EQ(row->kind,
+                  field == Slot(Field::Grid) ? ControlKind::Edit : ControlKind::ReadOnlyEdit)
+            << row->name;
+    }
+    for (const std::string_view name : kCheckBoxNames) {
+        const ControlTemplate* row = RowOf(name);
+        ASSERT_NE(row, nullptr) << name;
+        EXPECT_EQ(row->kind, ControlKind::CheckBox) << name;
+    }
+    ASSERT_EQ(kBaseButtonNames.size(), kBaseCaptions.size());
+    for (std::size_t choice = 0; choice < kBaseButtonNames.size(); ++choice) {
+        const ControlTemplate* row = RowOf(kBaseButtonNames[choice]);
+        ASSERT_NE(row, nullptr) << kBaseButtonNames[choice];
+        EXPECT_EQ(row->kind, ControlKind::RadioButton) << row->name;
+        EXPECT_EQ(row->caption, kBaseCaptions[choice]) << row->name;
+    }
+    for (const std::string_view name : {kMakeChangesName, kCancelName, kCareerListName}) {
+        EXPECT_NE(RowOf(name), nullptr) << name;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -20,6 +21,7 @@
 #include "ui/win32/patrol_window.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
+#include "ui/window_layout.h"
 #include "win32_ui_thread.h"
 
 namespace kp {
@@ -126,6 +128,100 @@ TEST_F(Win32WindowTest, TextThatIsNoUtf8ComesBackAsTheProgramGaveIt) {
     Type(L"ES32");
     ui_->Run([this, &back] { back = window_->FieldText(Field::Grid); });
     EXPECT_EQ(back, "ES32");
+}
+
+// A row of the layout, src/ui/window_layout.h, as the resource script and the
+// About box are to have made it.
+struct LayoutRow {
+    std::string_view name;
+    std::string_view kind;
+    int id;
+    std::string_view caption;
+    RECT place;  // in dialog units
+    int flags;
+};
+#define KP_LAYOUT_ROW(name, id, kind, caption, accessibleName, x, y, width, height, flags) \
+    {#name, #kind, id, caption, {x, y, x + width, y + height}, flags},
+constexpr LayoutRow kPatrolWindowRows[] = {KP_PATROL_WINDOW_CONTROLS(KP_LAYOUT_ROW)};
+constexpr LayoutRow kAboutBoxRows[] = {KP_ABOUT_BOX_CONTROLS(KP_LAYOUT_ROW)};
+#undef KP_LAYOUT_ROW
+
+// The control `row` made: its id, its caption (a control the program fills
+// has none in its row), its place and the styles of its flags. The system
+// moves a radio button's tab stop to the checked one of its group.
+void ExpectControlOfRow(HWND dialog, HWND control, const LayoutRow& row) {
+    ASSERT_NE(control, nullptr) << row.name;
+    RECT expected = row.place;
+    MapDialogRect(dialog, &expected);
+    RECT actual;
+    GetWindowRect(control, &actual);
+    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&actual), 2);
+    if (row.kind == "Icon") {
+        // An icon control takes the icon's own size.
+        EXPECT_EQ(actual.left, expected.left) << row.name;
+        EXPECT_EQ(actual.top, expected.top) << row.name;
+    } else {
+        EXPECT_TRUE(EqualRect(&actual, &expected)) << row.name;
+    }
+    if (row.kind != "PathLabel") {
+        EXPECT_EQ(GetDlgCtrlID(control), row.id) << row.name;
+    }
+    if (!row.caption.empty()) {
+        EXPECT_EQ(Utf8(TextOf(control)), row.caption) << row.name;
+    }
+    const auto style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
+    EXPECT_EQ((style & WS_GROUP) != 0, (row.flags & KP_GROUP) != 0) << row.name;
+    if (row.kind != "RadioButton") {
+        EXPECT_EQ((style & WS_TABSTOP) != 0, (row.flags & KP_TAB_STOP) != 0) << row.name;
+    }
+    if (row.kind == "Label" || row.kind == "PathLabel") {
+        EXPECT_EQ((style & SS_NOPREFIX) != 0, (row.flags & KP_NO_PREFIX) != 0) << row.name;
+    }
+}
+
+// The dialog's controls in creation order, the order the system keeps them in.
+std::vector<HWND> ChildrenOf(HWND dialog) {
+    std::vector<HWND> children;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        children.push_back(child);
+    }
+    return children;
+}
+
+TEST_F(Win32WindowTest, TheWindowHasTheLayoutsControlsInItsOrder) {
+    Open("unchanged");
+    ui_->Run([this] {
+        const std::vector<HWND> children = ChildrenOf(handle_);
+        ASSERT_EQ(children.size(), std::size(kPatrolWindowRows));
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            ExpectControlOfRow(handle_, children[i], kPatrolWindowRows[i]);
+        }
+    });
+}
+
+// The folder line, which the box makes when it opens, comes after the
+// template's controls.
+TEST_F(Win32WindowTest, TheAboutBoxHasTheLayoutsControlsAndTheFolderLineInItsPlace) {
+    Open("unchanged");
+    PostMessageW(handle_, WM_SYSCOMMAND, static_cast<WPARAM>(kAboutCommand), 0);
+    const HWND box = ui_->Settle();
+    ASSERT_NE(box, nullptr);
+    ui_->Run([box] {
+        std::vector<LayoutRow> rows;
+        std::vector<LayoutRow> made;
+        for (const LayoutRow& row : kAboutBoxRows) {
+            (row.kind == "PathLabel" ? made : rows).push_back(row);
+        }
+        rows.insert(rows.end(), made.begin(), made.end());
+        const std::vector<HWND> children = ChildrenOf(box);
+        ASSERT_EQ(children.size(), rows.size());
+        for (std::size_t i = 0; i < children.size(); ++i) {
+            ExpectControlOfRow(box, children[i], rows[i]);
+        }
+    });
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(ui_->Settle(), nullptr);
 }
 
 // The radio buttons carry no tab stop; the system gives the checked one of

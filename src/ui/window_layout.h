@@ -1,0 +1,161 @@
+// The windows' one source: the texts of both windows, and the two dialogs,
+// the main window and the About box, every control with its kind, caption,
+// place and style, in creation order. The Windows resource script
+// (res/win32/kelmar_patrol.rc) expands it into its dialog templates, the Qt
+// window (src/ui/qt/dialog_templates.cpp) into its table, and
+// src/ui/window_texts.h gives the texts to the code. Plain C preprocessor
+// only: windres reads it too.
+#pragma once
+
+// clang-format off
+
+// The texts.
+#define KP_TEXT_PROGRAM_NAME "KelmarPatrol"
+#define KP_TEXT_PROGRAM_VERSION "4.0.0.0"
+#define KP_TEXT_WINDOW_CAPTION "Orwen's Patrol Changer v4.0"
+#define KP_TEXT_ABOUT_CAPTION "About KelmarPatrol"
+#define KP_TEXT_ABOUT_VERSION "KelmarPatrol Version 4.0"
+// The system menu's items (the Qt window's context menu).
+#define KP_TEXT_ABOUT_MENU_ITEM "&About KelmarPatrol..."
+#define KP_TEXT_UNDO_MENU_ITEM "&Undo Last Changes..."
+// The folder chooser's title, when no configuration folder is found.
+#define KP_TEXT_CHOOSE_FOLDER_TITLE \
+    "Choose the configuration folder (the folder that holds 'careers')"
+// The About box's line under the version; the folder's path follows it.
+#define KP_TEXT_CONFIGURATION_FOLDER "Configuration folder"
+#define KP_TEXT_FOLDER_LINE_START KP_TEXT_CONFIGURATION_FOLDER ": "
+// The controls' captions.
+#define KP_TEXT_MAKE_CHANGES "Make Changes"
+#define KP_TEXT_CANCEL "Cancel"
+#define KP_TEXT_OK "OK"
+#define KP_TEXT_CHOOSE_CAREER "Choose Career"
+#define KP_TEXT_CREATED_GRID_NOTE "* denotes created Patrol Grid"
+#define KP_TEXT_PATROL_GRID "Patrol Grid"
+#define KP_TEXT_PATROL_GRID_LABEL "Patrol Grid:"
+#define KP_TEXT_DAYS_IN_PORT "Days in Port"
+#define KP_TEXT_SEA_STATUS "Sea Status"
+#define KP_TEXT_END_DATE "Last Patrol End Date"
+#define KP_TEXT_BOAT_TYPE "U-boat"
+#define KP_TEXT_END_LOCATION "End Location"
+#define KP_TEXT_BASE_GROUP "At Ocean Tanker Base?"
+#define KP_TEXT_LAND_BASE "Land Base"
+#define KP_TEXT_TANKER_NORTH "Tanker North Atlantic"
+#define KP_TEXT_TANKER_MID "Tanker Mid Atlantic"
+#define KP_TEXT_TANKER_SOUTH "Tanker South Atlantic"
+#define KP_TEXT_AUTO_RADAR \
+    "Auto-update of radar detectors at all bases 3 months after availability"
+#define KP_TEXT_ENTERED_MED "Entered Mediterranean?"
+
+// The dialogs (captions KP_TEXT_WINDOW_CAPTION and KP_TEXT_ABOUT_CAPTION):
+// their size in dialog units, and their font, which dialog units are
+// measured in.
+#define KP_DIALOG_FONT "MS Sans Serif"
+#define KP_PATROL_WINDOW_WIDTH 286
+#define KP_PATROL_WINDOW_HEIGHT 115
+#define KP_PATROL_WINDOW_FONT_SIZE 10
+#define KP_ABOUT_BOX_WIDTH 235
+#define KP_ABOUT_BOX_HEIGHT 55
+#define KP_ABOUT_BOX_FONT_SIZE 8
+
+// A control's flags, joined with |: a Tab stop, the first control of a group
+// (of radio buttons, for the arrow keys), and a caption whose & is shown as it
+// is. The resource script turns them into WS_TABSTOP, WS_GROUP and
+// SS_NOPREFIX.
+#define KP_NO_FLAGS 0
+#define KP_TAB_STOP 1
+#define KP_GROUP 2
+#define KP_NO_PREFIX 4
+
+// The controls, one X(...) a control, in creation order (which is the Tab
+// order and the order the system finds them in):
+//   X(name, id, kind, caption, accessibleName, x, y, width, height, flags)
+// name: the Qt widget's object name, and the row's name for the code
+//   (kp::object_name::gridEdit, kp::control_id::gridEdit,
+//   kp::control_caption::landBaseRadio);
+// id: the Windows control id (IDC_... of src/ui/win32/resource_ids.h, IDOK,
+//   IDCANCEL; IDC_STATIC for none);
+// kind: a kp::ControlKind (src/ui/qt/dialog_templates.h), which the resource
+//   script turns into the Windows class and style: DefaultButton,
+//   PushButton, Edit, ReadOnlyEdit, RadioButton, CheckBox, ListBox, Label,
+//   GroupBox, Icon (the program's icon), PathLabel (one line that shows a
+//   path; the Windows About box makes it when it opens, so the resource
+//   script leaves it out);
+// caption: the text the control shows ("" for none);
+// accessibleName: what a screen reader says for it;
+// x, y, width, height: its place in dialog units.
+#define KP_PATROL_WINDOW_CONTROLS(X) \
+    X(makeChangesButton, IDOK, DefaultButton, KP_TEXT_MAKE_CHANGES, KP_TEXT_MAKE_CHANGES, \
+      229, 7, 50, 14, KP_TAB_STOP) \
+    X(cancelButton, IDCANCEL, PushButton, KP_TEXT_CANCEL, KP_TEXT_CANCEL, \
+      229, 25, 50, 14, KP_TAB_STOP) \
+    X(gridEdit, IDC_GRID, Edit, "", KP_TEXT_PATROL_GRID, \
+      148, 25, 32, 14, KP_TAB_STOP) \
+    X(daysEdit, IDC_DAYS_IN_PORT, ReadOnlyEdit, "", KP_TEXT_DAYS_IN_PORT, \
+      148, 43, 32, 14, KP_TAB_STOP) \
+    X(seaStatusEdit, IDC_SEA_STATUS, ReadOnlyEdit, "", KP_TEXT_SEA_STATUS, \
+      148, 61, 32, 14, KP_TAB_STOP) \
+    X(landBaseRadio, IDC_LAND_BASE, RadioButton, KP_TEXT_LAND_BASE, KP_TEXT_LAND_BASE, \
+      195, 51, 44, 8, KP_GROUP) \
+    X(tankerNorthRadio, IDC_TANKER_NORTH, RadioButton, KP_TEXT_TANKER_NORTH, KP_TEXT_TANKER_NORTH, \
+      195, 64, 77, 8, KP_NO_FLAGS) \
+    X(tankerMidRadio, IDC_TANKER_MID, RadioButton, KP_TEXT_TANKER_MID, KP_TEXT_TANKER_MID, \
+      195, 75, 77, 8, KP_NO_FLAGS) \
+    X(tankerSouthRadio, IDC_TANKER_SOUTH, RadioButton, KP_TEXT_TANKER_SOUTH, KP_TEXT_TANKER_SOUTH, \
+      195, 86, 77, 8, KP_NO_FLAGS) \
+    X(autoRadarCheck, IDC_AUTO_RADAR, CheckBox, KP_TEXT_AUTO_RADAR, KP_TEXT_AUTO_RADAR, \
+      7, 102, 145, 10, KP_TAB_STOP) \
+    X(endDateEdit, IDC_END_DATE, ReadOnlyEdit, "", KP_TEXT_END_DATE, \
+      7, 85, 67, 12, KP_TAB_STOP) \
+    X(boatTypeEdit, IDC_BOAT_TYPE, ReadOnlyEdit, "", KP_TEXT_BOAT_TYPE, \
+      79, 85, 49, 12, KP_TAB_STOP) \
+    X(endLocationEdit, IDC_END_LOCATION, ReadOnlyEdit, "", KP_TEXT_END_LOCATION, \
+      132, 85, 49, 12, KP_TAB_STOP) \
+    X(careerList, IDC_CAREER_LIST, ListBox, "", KP_TEXT_CHOOSE_CAREER, \
+      7, 18, 93, 47, KP_TAB_STOP) \
+    X(patrolGridLabel, IDC_STATIC, Label, KP_TEXT_PATROL_GRID_LABEL, KP_TEXT_PATROL_GRID_LABEL, \
+      106, 27, 40, 9, KP_GROUP) \
+    X(chooseCareerLabel, IDC_STATIC, Label, KP_TEXT_CHOOSE_CAREER, KP_TEXT_CHOOSE_CAREER, \
+      7, 7, 93, 12, KP_NO_FLAGS) \
+    X(endDateLabel, IDC_STATIC, Label, KP_TEXT_END_DATE, KP_TEXT_END_DATE, \
+      7, 75, 66, 8, KP_NO_FLAGS) \
+    X(daysInPortLabel, IDC_STATIC, Label, KP_TEXT_DAYS_IN_PORT, KP_TEXT_DAYS_IN_PORT, \
+      106, 45, 42, 9, KP_NO_FLAGS) \
+    X(boatTypeLabel, IDC_STATIC, Label, KP_TEXT_BOAT_TYPE, KP_TEXT_BOAT_TYPE, \
+      79, 75, 48, 8, KP_NO_FLAGS) \
+    X(endLocationLabel, IDC_STATIC, Label, KP_TEXT_END_LOCATION, KP_TEXT_END_LOCATION, \
+      132, 75, 48, 8, KP_NO_FLAGS) \
+    X(baseGroup, IDC_STATIC, GroupBox, KP_TEXT_BASE_GROUP, KP_TEXT_BASE_GROUP, \
+      191, 42, 88, 55, KP_NO_FLAGS) \
+    X(createdGridNote, IDC_STATIC, Label, KP_TEXT_CREATED_GRID_NOTE, KP_TEXT_CREATED_GRID_NOTE, \
+      113, 14, 90, 8, KP_NO_FLAGS) \
+    X(seaStatusLabel, IDC_STATIC, Label, KP_TEXT_SEA_STATUS, KP_TEXT_SEA_STATUS, \
+      106, 63, 42, 9, KP_NO_FLAGS) \
+    X(enteredMedCheck, IDC_ENTERED_MED, CheckBox, KP_TEXT_ENTERED_MED, KP_TEXT_ENTERED_MED, \
+      189, 102, 90, 10, KP_TAB_STOP)
+
+#define KP_ABOUT_BOX_CONTROLS(X) \
+    X(iconLabel, IDC_STATIC, Icon, "", KP_TEXT_PROGRAM_NAME, \
+      11, 17, 20, 20, KP_NO_FLAGS) \
+    X(versionLabel, IDC_STATIC, Label, KP_TEXT_ABOUT_VERSION, KP_TEXT_ABOUT_VERSION, \
+      40, 10, 119, 8, KP_NO_PREFIX) \
+    KP_ABOUT_FOLDER_LINE(X) \
+    X(okButton, IDOK, DefaultButton, KP_TEXT_OK, KP_TEXT_OK, \
+      178, 7, 50, 14, KP_GROUP | KP_TAB_STOP)
+
+// The About box's folder line alone, for the Windows About box that makes it.
+#define KP_ABOUT_FOLDER_LINE(X) \
+    X(folderLabel, IDC_STATIC, PathLabel, "", KP_TEXT_CONFIGURATION_FOLDER, \
+      40, 26, 188, 8, KP_NO_PREFIX)
+
+// The main window's controls the dialog model reads and sets, by its enums
+// (src/ui/dialog_controls.h), as X(name) of their rows above.
+// By Field.
+#define KP_FIELD_CONTROLS(X) \
+    X(gridEdit) X(daysEdit) X(seaStatusEdit) X(endDateEdit) X(boatTypeEdit) X(endLocationEdit)
+// By CheckBox.
+#define KP_CHECK_BOX_CONTROLS(X) X(autoRadarCheck) X(enteredMedCheck)
+// By TankerChoice: the radio group, in its order.
+#define KP_BASE_BUTTON_CONTROLS(X) \
+    X(landBaseRadio) X(tankerNorthRadio) X(tankerMidRadio) X(tankerSouthRadio)
+
+// clang-format on
