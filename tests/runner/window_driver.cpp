@@ -21,19 +21,13 @@
 #include "modal_box_watcher.h"
 #include "platform/file_ops.h"
 #include "ui/patrol_dialog.h"
+#include "ui/qt/dialog_templates.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/patrol_window.h"
 #include "ui/qt/utf8_text.h"
 
 namespace kp {
 namespace {
-
-// The widgets are found as a test finds them, by object name.
-constexpr std::array<const char*, 6> kFieldNames = {
-    "gridEdit", "daysEdit", "seaStatusEdit", "endDateEdit", "boatTypeEdit", "endLocationEdit"};
-constexpr std::array<const char*, 4> kBaseButtonNames = {"landBaseRadio", "tankerNorthRadio",
-                                                         "tankerMidRadio", "tankerSouthRadio"};
-constexpr std::array<const char*, 2> kCheckBoxNames = {"autoRadarCheck", "enteredMedCheck"};
 
 // Chooses the platform before the application starts; returns `argc` for it.
 int& OffScreenUnlessChosen(int& argc) {
@@ -78,7 +72,7 @@ class WindowDriver final : public ScenarioDriver {
     }
 
     bool Select(const std::string& name) override {
-        auto& list = Find<QListWidget>("careerList");
+        auto& list = Find<QListWidget>(kCareerListName);
         for (int row = 0; row < list.count(); ++row) {
             QListWidgetItem* item = list.item(row);
             // The window's own entry, as bytes: a name that is no UTF-8 matches only itself.
@@ -98,7 +92,7 @@ class WindowDriver final : public ScenarioDriver {
     }
 
     void TypeGrid(const std::string& text) override {
-        auto& grid = Find<QLineEdit>("gridEdit");
+        auto& grid = Find<QLineEdit>(kFieldNames[Slot(Field::Grid)]);
         QTest::mouseClick(&grid, Qt::LeftButton);
         QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
         if (text.empty()) {
@@ -111,8 +105,8 @@ class WindowDriver final : public ScenarioDriver {
 
     void Toggle(CheckBox box) override { Click(Find<QCheckBox>(kCheckBoxNames[Slot(box)])); }
 
-    void PressOk() override { Click(Find<QPushButton>("makeChangesButton")); }
-    void PressCancel() override { Click(Find<QPushButton>("cancelButton")); }
+    void PressOk() override { Click(Find<QPushButton>(kMakeChangesName)); }
+    void PressCancel() override { Click(Find<QPushButton>(kCancelName)); }
 
     // The way a user opens it here: the command's key.
     std::string About() override {
@@ -133,7 +127,7 @@ class WindowDriver final : public ScenarioDriver {
 
     WindowContents Show() const override {
         WindowContents c;
-        const auto& list = Find<QListWidget>("careerList");
+        const auto& list = Find<QListWidget>(kCareerListName);
         for (int row = 0; row < list.count(); ++row) {
             c.careers.push_back(ToUtf8(list.item(row)->text()));
         }
@@ -146,14 +140,14 @@ class WindowDriver final : public ScenarioDriver {
         for (std::size_t i = 0; i < fields.size(); ++i) {
             *fields[i] = ToUtf8(Find<QLineEdit>(kFieldNames[i]).text());
         }
-        for (const char* name : kBaseButtonNames) {
+        for (const std::string_view name : kBaseButtonNames) {
             const auto& button = Find<QRadioButton>(name);
             if (button.isChecked()) {
                 c.base = ToUtf8(button.text());
             }
         }
-        c.autoUpdate = Find<QCheckBox>(kCheckBoxNames[0]).isChecked();
-        c.enteredMed = Find<QCheckBox>(kCheckBoxNames[1]).isChecked();
+        c.autoUpdate = Find<QCheckBox>(kCheckBoxNames[Slot(CheckBox::AutoRadarUpdate)]).isChecked();
+        c.enteredMed = Find<QCheckBox>(kCheckBoxNames[Slot(CheckBox::EnteredMed)]).isChecked();
         return c;
     }
 
@@ -167,8 +161,9 @@ class WindowDriver final : public ScenarioDriver {
 
   private:
     template <typename Widget>
-    Widget& Find(const char* name) const {
-        return *window_->findChild<Widget*>(QString::fromLatin1(name));
+    Widget& Find(std::string_view name) const {
+        return *window_->findChild<Widget*>(
+            QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
     }
 
     static void Settle() { QApplication::processEvents(); }
