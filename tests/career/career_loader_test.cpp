@@ -174,6 +174,31 @@ TEST(ReadCareer, WhichFileFailedAndHow) {
     EXPECT_EQ(ReadCareer(SystemFileOps(), folder).failure, LoadFailure::NoNextPatrolFile);
 }
 
+// A read that fails keeps what it read before; the history and the save are
+// found whatever their names' letter case.
+TEST(ReadCareer, KeepsWhatCameBeforeTheFileThatFailed) {
+    MemoryFileOps ops;
+    ops.Put(kCareer / "patrols_0.cfg",
+            Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nEndLocation=753\nSubType=1\nSubVersion=1\n"
+                 "PatrolArea=BF17\nStartYear=1942\nStartMonth=6\n"));
+    const CareerRead noHistory = ReadCareer(ops, kCareer);
+    EXPECT_EQ(noHistory.failure, LoadFailure::NoHistoryFile);
+    EXPECT_EQ(noHistory.next.patrolArea, "BF17");
+    EXPECT_EQ(noHistory.next.startMonth, 6);
+
+    ops.Put(kCareer / "PATROLS.CFG",
+            Crlf("[INIT]\nPatrols=1\n[PATROL 000]\nEndYear=1942\nEndMonth=5\nEndDay=12\n"
+                 "HullIntegrity=87.5\n"));
+    ops.Put(kCareer / "1" / "a.psc", "PatrolArea=CA53X\r\n");
+    const CareerRead read = ReadCareer(ops, kCareer);
+    EXPECT_FALSE(read.failure);
+    EXPECT_EQ(read.last.endDay, 12);
+    EXPECT_FLOAT_EQ(read.last.hullIntegrity, 87.5f);
+    ASSERT_TRUE(read.save);
+    EXPECT_EQ(read.save->patrolArea, "CA53");
+    EXPECT_EQ(read.save->stem, kCareer / "1" / "a");
+}
+
 TEST(ReadCareer, EndDateText) {
     const struct {
         int day;
