@@ -50,6 +50,7 @@ class NoSyncOps final : public FileOps {
     bool Remove(const fs::path& p) override { return SystemFileOps().Remove(p); }
     bool Link(const fs::path& a, const fs::path& b) override { return SystemFileOps().Link(a, b); }
     LockResult LockFolder(const fs::path& d) override { return SystemFileOps().LockFolder(d); }
+    bool IsFolder(const fs::path& p) override { return SystemFileOps().IsFolder(p); }
     std::optional<std::vector<DirEntry>> List(const fs::path& d) override {
         return SystemFileOps().List(d);
     }
@@ -97,6 +98,7 @@ class NoLinkOps final : public FileOps {
     bool Remove(const fs::path& p) override { return ops_.Remove(p); }
     bool Link(const fs::path&, const fs::path&) override { return false; }
     LockResult LockFolder(const fs::path& d) override { return ops_.LockFolder(d); }
+    bool IsFolder(const fs::path& p) override { return ops_.IsFolder(p); }
     std::optional<std::vector<DirEntry>> List(const fs::path& d) override { return ops_.List(d); }
 
   private:

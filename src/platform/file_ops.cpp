@@ -405,10 +405,6 @@ std::optional<std::vector<DirEntry>> SystemOps::List(const fs::path& dir) {
 
 }  // namespace
 
-bool FileOps::IsFolder(const fs::path& path) {
-    return List(path).has_value() && OpenRead(path) == nullptr;
-}
-
 FileOps& SystemFileOps() {
     static SystemOps ops;
     return ops;

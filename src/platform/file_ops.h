@@ -77,10 +77,9 @@ class FileOps {
     virtual bool Remove(const std::filesystem::path& path) = 0;
     // The entries of a folder, "." and ".." excluded, in no particular order.
     virtual std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) = 0;
-    // Whether `path` names a folder, a link followed to its target; the real
-    // file system counts a folder that may not be listed too. One that knows
-    // no more than its listings takes this: a folder lists and opens as no file.
-    virtual bool IsFolder(const std::filesystem::path& path);
+    // Whether `path` names a folder, a link followed to its target; a folder
+    // that may not be listed counts too.
+    virtual bool IsFolder(const std::filesystem::path& path) = 0;
 };
 
 // The real file system.

@@ -56,6 +56,7 @@ class Tree final : public FileOps {
         ADD_FAILURE() << "the search locked " << folder;
         return {};
     }
+    bool IsFolder(const fs::path& path) override { return files_.IsFolder(path); }
     std::optional<std::vector<DirEntry>> List(const fs::path& dir) override {
         if (unreadable_.count(dir) != 0) {
             return std::nullopt;

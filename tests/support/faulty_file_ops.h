@@ -52,6 +52,7 @@ class FaultyFileOps final : public FileOps {
     bool Link(const std::filesystem::path& existing, const std::filesystem::path& to) override;
     LockResult LockFolder(const std::filesystem::path& folder) override;
     std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
+    bool IsFolder(const std::filesystem::path& path) override { return real_.IsFolder(path); }
 
   private:
     FileOps& real_;

@@ -22,6 +22,10 @@ class MemoryFileOps : public FileOps {
     LockResult LockFolder(const std::filesystem::path& folder) override;
     bool Remove(const std::filesystem::path& path) override;
     std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
+    // A folder here is what lists and holds no file of its own.
+    bool IsFolder(const std::filesystem::path& path) override {
+        return List(path).has_value() && OpenRead(path) == nullptr;
+    }
 
   private:
     std::map<std::filesystem::path, std::string> files_;  // folders are implied by their files
