@@ -125,12 +125,12 @@ std::string_view LoadFailureText(LoadFailure failure) {
     return kLoadFailureTexts[static_cast<int>(failure)];
 }
 
-std::string EndDateText(int day, int month, int year) {
+std::string EndDateText(int day, YearMonth monthOfYear) {
     std::string text = day == -1 ? std::string() : FormatInt(day) + " ";
-    text += MonthName(month);
+    text += MonthName(monthOfYear.month);
     text += ' ';
-    if (year != -1) {
-        text += FormatInt(year);
+    if (monthOfYear.year != -1) {
+        text += FormatInt(monthOfYear.year);
     }
     return text;
 }

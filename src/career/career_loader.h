@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "career/career_format.h"
+#include "career/codes.h"
 #include "platform/file_ops.h"
 
 namespace kp {
@@ -52,6 +53,6 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder);
 std::string_view LoadFailureText(LoadFailure failure);
 
 // "12 March 1942", with the day and the year left out where the file has none.
-std::string EndDateText(int day, int month, int year);
+std::string EndDateText(int day, YearMonth monthOfYear);
 
 }  // namespace kp

@@ -1,8 +1,9 @@
 // The small codes of the dialog state, with the values the files and the grid
-// lists are keyed by. They are typed so that a call taking several of them,
-// or a year beside a month, cannot take them in the wrong order; a file may
-// still hold a value no enumerator names, and it is kept as it came.
+// lists are keyed by. They are typed so that a call taking several of them
+// cannot take them in the wrong order, and a year and its month travel as one.
 #pragma once
+
+#include <type_traits>
 
 namespace kp {
 
@@ -45,7 +46,10 @@ struct YearMonth {
     int month;
 };
 
-constexpr int CodeOf(auto code) {
+// The number a code stands for in the files, the grid lists and the radio group.
+template <typename Code>
+requires std::is_enum_v<Code>
+constexpr int CodeOf(Code code) {
     return static_cast<int>(code);
 }
 

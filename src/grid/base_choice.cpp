@@ -1,5 +1,8 @@
 #include "grid/base_choice.h"
 
+#include <algorithm>
+#include <iterator>
+
 namespace kp {
 namespace {
 
@@ -45,16 +48,18 @@ const TankerWindow kTankerWindows[] = {
 
 BaseDecision ChooseBase(TankerChoice tankerChoice, SeaStatus seaStatus, YearMonth start) {
     const BaseDecision landBase{TankerChoice::kLandBase, kDaysAtLandBase, {}};
-    if (tankerChoice == TankerChoice::kLandBase) {
+    // Whatever is not a tanker is the land base.
+    const auto* window =
+        std::find_if(std::begin(kTankerWindows), std::end(kTankerWindows),
+                     [&](const TankerWindow& w) { return w.choice == tankerChoice; });
+    if (window == std::end(kTankerWindows)) {
         return landBase;
     }
     if (seaStatus == SeaStatus::kAtHomeBase) {
         return {landBase.tankerChoice, landBase.daysInPort, kNoTankerAtHome};
     }
-    const TankerWindow& window =
-        kTankerWindows[CodeOf(tankerChoice) - CodeOf(TankerChoice::kNorth)];
-    if (!window.Accepts(start)) {
-        return {landBase.tankerChoice, landBase.daysInPort, window.refusal};
+    if (!window->Accepts(start)) {
+        return {landBase.tankerChoice, landBase.daysInPort, window->refusal};
     }
     return {tankerChoice, kDaysAtTanker, {}};
 }

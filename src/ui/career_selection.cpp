@@ -104,7 +104,7 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
         m_nBoatClass = BoatClass::kTypeXXIII;
         m_strBoatType = kTypeXXIIIName;
     }
-    m_strEndDate = EndDateText(m_nEndDay, m_nEndMonth, m_nEndYear);
+    m_strEndDate = EndDateText(m_nEndDay, {m_nEndYear, m_nEndMonth});
 
     if (m_strPatrolArea == format::kNoArea) {
         if (GeneratePatrolGrid() != 0) {

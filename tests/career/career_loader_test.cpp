@@ -174,8 +174,8 @@ TEST(ReadCareer, WhichFileFailedAndHow) {
     EXPECT_EQ(ReadCareer(SystemFileOps(), folder).failure, LoadFailure::NoNextPatrolFile);
 }
 
-// A read that fails keeps what it read before; the history and the save are
-// found whatever their names' letter case.
+// A read that fails keeps what it read before; the history is found whatever
+// its name's letter case.
 TEST(ReadCareer, KeepsWhatCameBeforeTheFileThatFailed) {
     MemoryFileOps ops;
     ops.Put(kCareer / "patrols_0.cfg",
@@ -199,7 +199,7 @@ TEST(ReadCareer, KeepsWhatCameBeforeTheFileThatFailed) {
     EXPECT_EQ(read.save->stem, kCareer / "1" / "a");
 }
 
-TEST(ReadCareer, EndDateText) {
+TEST(EndDateText, DayMonthAndYearLeavingOutWhatTheFileLacks) {
     const struct {
         int day;
         int month;
@@ -212,7 +212,7 @@ TEST(ReadCareer, EndDateText) {
         {31, 12, 1944, "31 December 1944"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(EndDateText(c.day, c.month, c.year), c.text);
+        EXPECT_EQ(EndDateText(c.day, {c.year, c.month}), c.text);
     }
 }
 
