@@ -10,7 +10,8 @@
 namespace kp {
 namespace {
 
-const std::string kUsage = "Usage: KelmarPatrol [FOLDER]";
+const std::string kProgram(kProgramName);
+const std::string kUsage = "Usage: " + kProgram + " [FOLDER]";
 const std::string kFolder =
     "Edit the careers of the simulation's configuration folder FOLDER, the folder that holds "
     "'careers'; given 'careers' itself or one career's folder, the folder above it, with that "
@@ -26,7 +27,7 @@ const std::vector<std::string> kOptions = {"  --help     show this help and exit
 const std::string kOpensNow = "Now without FOLDER it opens ";
 const std::string kNoneFound = "Now without FOLDER it finds no configuration folder and asks.";
 
-const std::string kTryHelp = "Try 'KelmarPatrol --help'.\n";
+const std::string kTryHelp = "Try '" + kProgram + " --help'.\n";
 
 constexpr std::size_t kTerminalWidth = 79;
 
@@ -104,7 +105,7 @@ CommandLine Told(CommandLine::Action action, const std::string& text) {
 }
 
 CommandLine Error(const std::string& what) {
-    return Told(CommandLine::Action::Error, "KelmarPatrol: " + what + "\n" + kTryHelp);
+    return Told(CommandLine::Action::Error, kProgram + ": " + what + "\n" + kTryHelp);
 }
 
 }  // namespace
@@ -120,7 +121,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
         }
         if (!optionsEnded && arg == "--version") {
             return Told(CommandLine::Action::Version,
-                        "KelmarPatrol " + std::string(kProgramVersion) + "\n");
+                        kProgram + " " + std::string(kProgramVersion) + "\n");
         }
         if (!optionsEnded && arg == "--") {
             optionsEnded = true;
