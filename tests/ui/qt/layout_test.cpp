@@ -79,6 +79,8 @@ TEST(DialogUnitsTest, BaseUnitsAreTheFontsRoundedAverageLetterWidthAndItsHeight)
 
 using LayoutTest = WindowTest;
 
+// The caption and size by value, apart from the layout: an edit of the one
+// source that changes what every player sees first must be meant.
 TEST_F(LayoutTest, TheWindowHasItsCaptionAndFixedSizeWithoutMinimiseOrMaximise) {
     EXPECT_EQ(window_->windowTitle(), "Orwen's Patrol Changer v4.0");
     EXPECT_EQ(window_->size(), TemplateUnits(10).ToPixels(286, 115));
@@ -164,12 +166,10 @@ TEST(LayoutTableTest, EveryControlOfTheModelHasItsRowOfItsKind) {
         ASSERT_NE(row, nullptr) << name;
         EXPECT_EQ(row->kind, ControlKind::CheckBox) << name;
     }
-    ASSERT_EQ(kBaseButtonNames.size(), kBaseCaptions.size());
-    for (std::size_t choice = 0; choice < kBaseButtonNames.size(); ++choice) {
-        const ControlTemplate* row = RowOf(kBaseButtonNames[choice]);
-        ASSERT_NE(row, nullptr) << kBaseButtonNames[choice];
-        EXPECT_EQ(row->kind, ControlKind::RadioButton) << row->name;
-        EXPECT_EQ(row->caption, kBaseCaptions[choice]) << row->name;
+    for (const std::string_view name : kBaseButtonNames) {
+        const ControlTemplate* row = RowOf(name);
+        ASSERT_NE(row, nullptr) << name;
+        EXPECT_EQ(row->kind, ControlKind::RadioButton) << name;
     }
     for (const std::string_view name : {kMakeChangesName, kCancelName, kCareerListName}) {
         EXPECT_NE(RowOf(name), nullptr) << name;

@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -146,9 +148,44 @@ constexpr LayoutRow kPatrolWindowRows[] = {KP_PATROL_WINDOW_CONTROLS(KP_LAYOUT_R
 constexpr LayoutRow kAboutBoxRows[] = {KP_ABOUT_BOX_CONTROLS(KP_LAYOUT_ROW)};
 #undef KP_LAYOUT_ROW
 
-// The control `row` made: its id, its caption (a control the program fills
-// has none in its row), its place and the styles of its flags. The system
-// moves a radio button's tab stop to the checked one of its group.
+// What each kind of row is to be made as: its window class and the styles
+// under `mask` that tell it from the kinds beside it.
+struct KindOfControl {
+    std::string_view kind;
+    std::wstring_view windowClass;
+    DWORD style;
+    DWORD mask;
+};
+constexpr DWORD kEditMask = ES_READONLY | ES_AUTOHSCROLL | WS_BORDER;
+constexpr DWORD kListMask = LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER;
+constexpr KindOfControl kKinds[] = {
+    {"DefaultButton", L"Button", BS_DEFPUSHBUTTON, BS_TYPEMASK},
+    {"PushButton", L"Button", BS_PUSHBUTTON, BS_TYPEMASK},
+    {"RadioButton", L"Button", BS_AUTORADIOBUTTON, BS_TYPEMASK},
+    {"CheckBox", L"Button", BS_AUTOCHECKBOX, BS_TYPEMASK},
+    {"GroupBox", L"Button", BS_GROUPBOX, BS_TYPEMASK},
+    {"Edit", L"Edit", ES_AUTOHSCROLL | WS_BORDER, kEditMask},
+    {"ReadOnlyEdit", L"Edit", ES_READONLY | WS_BORDER, kEditMask},
+    {"ListBox", L"ListBox", kListMask, kListMask},
+    {"Label", L"Static", SS_LEFT, SS_TYPEMASK},
+    {"PathLabel", L"Static", SS_LEFT, SS_TYPEMASK},
+    {"Icon", L"Static", SS_ICON, SS_TYPEMASK},
+};
+
+void ExpectKindOfRow(HWND control, const LayoutRow& row) {
+    const auto* kind = std::find_if(std::begin(kKinds), std::end(kKinds),
+                                    [&](const KindOfControl& k) { return k.kind == row.kind; });
+    ASSERT_NE(kind, std::end(kKinds)) << row.name;
+    wchar_t windowClass[32] = {};
+    GetClassNameW(control, windowClass, 32);
+    EXPECT_TRUE(kind->windowClass == std::wstring_view(windowClass)) << row.name;
+    const auto style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
+    EXPECT_EQ(style & kind->mask, kind->style) << row.name;
+}
+
+// The control `row` made: its class and kind's styles, its id, its caption (a control the program
+// fills has none in its row), its place and the styles of its flags. The system moves a radio
+// button's tab stop to the checked one of its group.
 void ExpectControlOfRow(HWND dialog, HWND control, const LayoutRow& row) {
     ASSERT_NE(control, nullptr) << row.name;
     RECT expected = row.place;
@@ -169,6 +206,7 @@ void ExpectControlOfRow(HWND dialog, HWND control, const LayoutRow& row) {
     if (!row.caption.empty()) {
         EXPECT_EQ(Utf8(TextOf(control)), row.caption) << row.name;
     }
+    ExpectKindOfRow(control, row);
     const auto style = static_cast<DWORD>(GetWindowLongW(control, GWL_STYLE));
     EXPECT_EQ((style & WS_GROUP) != 0, (row.flags & KP_GROUP) != 0) << row.name;
     if (row.kind != "RadioButton") {
