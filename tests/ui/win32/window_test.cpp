@@ -149,23 +149,24 @@ constexpr LayoutRow kAboutBoxRows[] = {KP_ABOUT_BOX_CONTROLS(KP_LAYOUT_ROW)};
 #undef KP_LAYOUT_ROW
 
 // What each kind of row is to be made as: its window class and the styles
-// under `mask` that tell it from the kinds beside it.
+// under `mask` that tell it from the kinds beside it. (The dialog manager
+// turns an edit's or a list's border into a sunken edge, so not the border.)
 struct KindOfControl {
     std::string_view kind;
     std::wstring_view windowClass;
     DWORD style;
     DWORD mask;
 };
-constexpr DWORD kEditMask = ES_READONLY | ES_AUTOHSCROLL | WS_BORDER;
-constexpr DWORD kListMask = LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_BORDER;
+constexpr DWORD kEditMask = ES_READONLY | ES_AUTOHSCROLL;
+constexpr DWORD kListMask = LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
 constexpr KindOfControl kKinds[] = {
     {"DefaultButton", L"Button", BS_DEFPUSHBUTTON, BS_TYPEMASK},
     {"PushButton", L"Button", BS_PUSHBUTTON, BS_TYPEMASK},
     {"RadioButton", L"Button", BS_AUTORADIOBUTTON, BS_TYPEMASK},
     {"CheckBox", L"Button", BS_AUTOCHECKBOX, BS_TYPEMASK},
     {"GroupBox", L"Button", BS_GROUPBOX, BS_TYPEMASK},
-    {"Edit", L"Edit", ES_AUTOHSCROLL | WS_BORDER, kEditMask},
-    {"ReadOnlyEdit", L"Edit", ES_READONLY | WS_BORDER, kEditMask},
+    {"Edit", L"Edit", ES_AUTOHSCROLL, kEditMask},
+    {"ReadOnlyEdit", L"Edit", ES_READONLY, kEditMask},
     {"ListBox", L"ListBox", kListMask, kListMask},
     {"Label", L"Static", SS_LEFT, SS_TYPEMASK},
     {"PathLabel", L"Static", SS_LEFT, SS_TYPEMASK},
