@@ -5,12 +5,22 @@
 set -euo pipefail
 : "${WINEPREFIX:?WINEPREFIX names the prefix}"
 
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
+# A wineboot cut short leaves a prefix that looks made; it is made again from
+# nothing, once more before giving up, and what wineboot said is shown.
+if [ ! -f "$WINEPREFIX/.kp-ready" ]; then
   echo "Setting up the Wine prefix $WINEPREFIX"
-  timeout 300 wineboot --init >/dev/null 2>&1 || {
-    echo "wineboot could not set up $WINEPREFIX" >&2
-    exit 1
-  }
+  made=no
+  for attempt in 1 2; do
+    rm -rf "$WINEPREFIX"
+    if timeout 300 wineboot --init >"${WINEPREFIX}.log" 2>&1 && wineserver --wait; then
+      made=yes
+      break
+    fi
+    echo "wineboot attempt $attempt could not set up $WINEPREFIX:" >&2
+    cat "${WINEPREFIX}.log" >&2
+  done
+  [ "$made" = yes ] || exit 1
+  touch "$WINEPREFIX/.kp-ready"
 fi
 # Without a window manager Wine stalls each time a dialog closes, and draws
 # no frame; unmanaged windows it frames itself and closes at once.
