@@ -7,7 +7,7 @@
 #include <string>
 #include <system_error>
 
-#include "apply/career_change.h"
+#include "apply/career_transaction.h"
 #include "apply/writers.h"
 #include "bench_files.h"
 #include "career_fixture.h"
@@ -25,6 +25,9 @@ class NoSyncOps final : public FileOps {
   public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& p) override {
         return SystemFileOps().OpenRead(p);
+    }
+    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& p) override {
+        return SystemFileOps().OpenOwnFile(p);
     }
     std::unique_ptr<OutputFile> Create(const fs::path& p) override {
         class Output final : public OutputFile {
@@ -93,6 +96,9 @@ void BM_RewriteWithFlushToDisk(benchmark::State& state) {
 class NoLinkOps final : public FileOps {
   public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& p) override { return ops_.OpenRead(p); }
+    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& p) override {
+        return ops_.OpenOwnFile(p);
+    }
     std::unique_ptr<OutputFile> Create(const fs::path& p) override { return ops_.Create(p); }
     bool Replace(const fs::path& a, const fs::path& b) override { return ops_.Replace(a, b); }
     bool Remove(const fs::path& p) override { return ops_.Remove(p); }
@@ -114,10 +120,12 @@ void ChangeHistory(benchmark::State& state, FileOps& ops) {
     for (auto _ : state) {
         const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, 85.0f);
         const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
-        CareerChange change(ops, setup.folder.Path(), 0, {writer.temp});
-        if (prepared.outcome != WriteOutcome::Ready ||
+        CareerTransaction change(ops, setup.folder.Path());
+        const bool entered = change.Enter().entry == Entry::Ready;
+        change.Begin(0, {writer.temp});
+        if (!entered || prepared.outcome != WriteOutcome::Ready ||
             !change.Replace(writer.file, writer.temp, prepared.old, prepared.fresh) ||
-            !change.Finish()) {
+            !change.Commit()) {
             state.SkipWithError("change failed");
         }
     }

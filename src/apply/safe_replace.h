@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "apply/content_hash.h"
+#include "career/content_hash.h"
 #include "career/section_scan.h"
 #include "platform/file_ops.h"
 
@@ -39,6 +39,12 @@ struct WriterMessages {
     std::string done;    // after the replacement; empty: none
 };
 
+// What becomes of a change when a writer's copy is refused (error mark, key count).
+enum class WhenRefused {
+    GoOn,     // the file is left as it is and the change goes on without it
+    PutBack,  // the change is put back: it means nothing without this file
+};
+
 struct Writer {
     std::filesystem::path file;
     std::filesystem::path temp;
@@ -48,6 +54,7 @@ struct Writer {
     // Added as the last line when no counted key was met.
     std::optional<std::string> lineWhenNoKey;
     WriterMessages messages;
+    WhenRefused whenRefused = WhenRefused::GoOn;
 };
 
 enum class WriteOutcome {

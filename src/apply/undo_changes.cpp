@@ -1,11 +1,13 @@
 #include "apply/undo_changes.h"
 
-#include <chrono>
+#include <array>
 #include <cstdio>
 
-#include "apply/career_change.h"
-#include "apply/safe_replace.h"
+#include "apply/career_entry.h"
+#include "apply/career_transaction.h"
+#include "career/code_tables.h"
 #include "career/file_names.h"
+#include "platform/local_time.h"
 
 namespace kp {
 namespace {
@@ -17,33 +19,32 @@ constexpr std::string_view kChangedSince =
 constexpr std::string_view kKeptDamaged =
     "The kept copy of the files before the last change is missing or damaged, so the change "
     "cannot be undone.";
-constexpr std::string_view kNotAllPutBack =
-    "Not every file could be put back; the rest are put back when the career is next selected.";
-constexpr std::string_view kInterrupted =
-    "The last change to this career was interrupted; its files were put back as they were "
-    "before it.";
-constexpr std::string_view kInterruptedNotPutBack =
-    "The last change to this career was interrupted, and its files could not all be put back "
-    "yet, so nothing was written; they are put back when the career is next selected.";
-constexpr std::string_view kInterruptedAndChanged =
-    "The last change to this career was interrupted and its files have been written since, so "
-    "nothing was written; the README tells how to put them back by hand.";
+constexpr std::string_view kNothingChanged =
+    "The change could not be undone, because its record could not be written (is the disk full "
+    "or the folder read-only?); nothing was changed.";
+
+// By PutBackOutcome; none for Complete, when the career is read again.
+constexpr std::array<std::string_view, 4> kUndoTexts = {
+    "",
+    "Not every file could be put back; the rest are put back when the career is next selected.",
+    "Not every file could be put back; the README tells how to put them back by hand.",
+    "Not every file could be put back; the README tells how to put them back by hand.",
+};
 
 // "a", "a and b", "a, b and c".
-std::string FileList(const UndoPoint& point) {
+std::string FileList(const RecordedChange& change) {
     std::string text;
-    for (std::size_t i = 0; i < point.files.size(); ++i) {
+    for (std::size_t i = 0; i < change.files.size(); ++i) {
         if (i > 0) {
-            text += i + 1 == point.files.size() ? " and " : ", ";
+            text += i + 1 == change.files.size() ? " and " : ", ";
         }
-        text += point.files[i].path;
+        text += change.files[i].path;
     }
     return text;
 }
 
-bool ReadyToUndo(FileOps& ops, const std::filesystem::path& careerFolder, const UndoPoint& point,
-                 const ShowMessage& show) {
-    switch (CheckUndo(ops, careerFolder, point)) {
+bool ReadyToUndo(CareerTransaction& transaction, const ShowMessage& show) {
+    switch (transaction.CheckUndo()) {
         case UndoCheck::Ready:
             return true;
         case UndoCheck::ChangedSince:
@@ -59,83 +60,50 @@ bool ReadyToUndo(FileOps& ops, const std::filesystem::path& careerFolder, const 
 }  // namespace
 
 std::string ChangeTimeText(std::int64_t secondsSince1970) {
-    using namespace std::chrono;
-    const sys_seconds when{seconds(secondsSince1970)};
-    const sys_days day = floor<days>(when);
-    const year_month_day date{day};
-    const hh_mm_ss time{when - day};
-    char text[64];
-    std::snprintf(text, sizeof text, "%04d-%02u-%02u at %02d:%02d UTC",
-                  static_cast<int>(date.year()), static_cast<unsigned>(date.month()),
-                  static_cast<unsigned>(date.day()), static_cast<int>(time.hours().count()),
-                  static_cast<int>(time.minutes().count()));
-    return text;
-}
-
-bool PutRightUnderLock(FileOps& ops, const std::filesystem::path& careerFolder,
-                       const ShowMessage& show) {
-    switch (RecoverInterruptedChange(ops, careerFolder)) {
-        case Recovery::Nothing:
-            break;
-        case Recovery::PutBack:
-            show(std::string(kInterrupted));
-            break;
-        case Recovery::Failed:
-            show(std::string(kInterruptedNotPutBack));
-            return false;
-        case Recovery::Stuck:
-            show(std::string(kInterruptedAndChanged));
-            return false;
-    }
-    // Left by a run cut off before it had replaced anything; nobody else
-    // writes them while the lock is ours.
-    for (const std::string_view temp : {kHistoryTempFile, kSharedTempFile, kRecordTempName}) {
-        const std::filesystem::path path = FindEntry(ops, careerFolder, temp);
-        if (CanOpenForReading(ops, path)) {
-            ops.Remove(path);
-        }
-    }
-    return true;
+    const LocalTime t = ToLocalTime(secondsSince1970);
+    char clock[16];
+    std::snprintf(clock, sizeof clock, "%02d:%02d", t.hour, t.minute);
+    return std::to_string(t.day) + " " + std::string(MonthName(t.month)) + " " +
+           std::to_string(t.year) + " at " + clock;
 }
 
 bool UndoLastChanges(FileOps& ops, const std::filesystem::path& careerFolder,
                      const ChangeDialogue& dialogue) {
-    const LockResult lock = ops.LockFolder(careerFolder);
-    if (lock.state == LockState::Busy) {
-        dialogue.show(std::string(kCareerBusy));
+    CareerTransaction transaction(ops, careerFolder);
+    if (!EnterTelling(transaction, EntryPurpose::Change, dialogue.show)) {
         return false;
     }
-    if (!PutRightUnderLock(ops, careerFolder, dialogue.show)) {
-        return false;
-    }
-    const auto point = ReadUndoPoint(ops, careerFolder);
-    if (!point || !point->whole) {
+    const ChangeRecord& record = transaction.Record();
+    if (record.state != RecordState::Whole) {
         dialogue.show(std::string(kNoUndoPoint));
         return false;
     }
-    if (!ReadyToUndo(ops, careerFolder, *point, dialogue.show)) {
+    if (!ReadyToUndo(transaction, dialogue.show)) {
         return false;
     }
-    const std::string question = "Undo the change made on " + ChangeTimeText(point->madeAt) +
-                                 "?\nFiles put back as they were before it: " + FileList(*point) +
-                                 ".";
+    const std::string question =
+        "Undo the change made to the career " + Utf8FromPath(careerFolder.filename()) + " on " +
+        ChangeTimeText(record.change.madeAt) +
+        "?\nFiles put back as they were before it: " + FileList(record.change) + ".";
     // The simulation may have written while the question was open.
-    if (!dialogue.ask(question) || !ReadyToUndo(ops, careerFolder, *point, dialogue.show)) {
+    if (!dialogue.ask(question) || !ReadyToUndo(transaction, dialogue.show)) {
         return false;
     }
-    if (!PutBackUndoPoint(ops, careerFolder, *point)) {
-        dialogue.show(std::string(kNotAllPutBack));
+    const std::optional<PutBackOutcome> outcome = transaction.Undo();
+    if (!outcome) {
+        dialogue.show(std::string(kNothingChanged));
+        return false;
+    }
+    if (*outcome != PutBackOutcome::Complete) {
+        dialogue.show(std::string(kUndoTexts[static_cast<std::size_t>(*outcome)]));
     }
     return true;
 }
 
 void PutRightInterruptedChange(FileOps& ops, const std::filesystem::path& careerFolder,
                                const ShowMessage& show) {
-    // Another copy in the middle of its change is not interrupted.
-    const LockResult lock = ops.LockFolder(careerFolder);
-    if (lock.state != LockState::Busy) {
-        PutRightUnderLock(ops, careerFolder, show);
-    }
+    CareerTransaction transaction(ops, careerFolder);
+    EnterTelling(transaction, EntryPurpose::Selection, show);
 }
 
 }  // namespace kp

@@ -145,6 +145,7 @@ Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder
         5,
         std::nullopt,
         kNextPatrolMessages,
+        WhenRefused::PutBack,
     };
 }
 
@@ -163,7 +164,7 @@ Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,
         save,          FindEntry(ops, saveStem.parent_path(), tempName),
         std::nullopt,  {{format::kPatrolAreaKey, true, area}},
         std::nullopt,  std::string(format::kPatrolAreaKey) + grid,
-        kSaveMessages,
+        kSaveMessages, WhenRefused::PutBack,
     };
 }
 

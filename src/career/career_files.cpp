@@ -12,12 +12,15 @@ std::filesystem::path CareerFolder(FileOps& ops, const std::string& cfgPath,
 }
 
 ReadOutcome ReadTargetSection(FileOps& ops, const std::filesystem::path& file, SectionScan& scan,
-                              const std::vector<KeyReader>& readers) {
+                              const std::vector<KeyReader>& readers,
+                              std::optional<Content>& content) {
+    content.reset();
     const auto input = ops.OpenRead(file);
     if (!input) {
         return ReadOutcome::CannotOpen;
     }
-    LineReader reader(*input);
+    HashingInput hashing(*input);
+    LineReader reader(hashing);
     LineView line;
     while (!scan.Stopped() && reader.Next(line)) {
         if (scan.Feed(line.text, line.HasEnd()) != ScanStep::Target) {
@@ -30,7 +33,17 @@ ReadOutcome ReadTargetSection(FileOps& ops, const std::filesystem::path& file, S
             }
         }
     }
-    return reader.Failed() ? ReadOutcome::ReadFailed : ReadOutcome::Read;
+    if (reader.Failed()) {
+        return ReadOutcome::ReadFailed;
+    }
+    // What follows the target section is fingerprinted too, in runs.
+    std::string_view run;
+    while (reader.NextRun(std::nullopt, run) || reader.Next(line)) {
+    }
+    if (!reader.Failed()) {
+        content = hashing.Result();
+    }
+    return ReadOutcome::Read;
 }
 
 }  // namespace kp

@@ -3,10 +3,12 @@
 
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "career/content_hash.h"
 #include "career/section_scan.h"
 #include "platform/file_ops.h"
 
@@ -25,8 +27,10 @@ struct KeyReader {
 enum class ReadOutcome { Read, CannotOpen, ReadFailed };
 
 // Runs `scan` over the file and hands every target-section line to the first
-// reader whose key it begins with.
+// reader whose key it begins with; `content` gets the whole file's
+// fingerprint, the rest read past the scan's end.
 ReadOutcome ReadTargetSection(FileOps& ops, const std::filesystem::path& file, SectionScan& scan,
-                              const std::vector<KeyReader>& readers);
+                              const std::vector<KeyReader>& readers,
+                              std::optional<Content>& content);
 
 }  // namespace kp

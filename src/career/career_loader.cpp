@@ -22,32 +22,53 @@ constexpr std::string_view kLoadFailureTexts[] = {
     "There is an error in your Patrols.cfg file.",
 };
 
-// The last "PatrolArea=" of a save, cut to a grid's length; empty when none.
-std::string ReadSaveArea(FileOps& ops, const std::filesystem::path& save) {
-    std::string area;
-    const auto input = ops.OpenRead(save);
+// The last "PatrolArea=" of a save, cut to a grid's length (empty when
+// none), and the save's fingerprint.
+void ReadSave(FileOps& ops, NewestSave& save) {
+    const auto input = ops.OpenRead(save.path);
     if (!input) {
-        return area;
+        return;
     }
-    LineReader reader(*input);
+    HashingInput hashing(*input);
+    LineReader reader(hashing);
     LineView line;
     while (reader.Next(line)) {
         if (line.text.starts_with(format::kPatrolAreaKey)) {
-            area =
+            save.patrolArea =
                 std::string(line.text.substr(format::kPatrolAreaKey.size(), format::kGridLength));
         }
     }
-    return area;
+    if (!reader.Failed()) {
+        save.content = hashing.Result();
+    }
 }
 
-// The save with the latest last-write second; on a tie the first in folder order.
 std::optional<NewestSave> FindNewestSave(FileOps& ops, const std::filesystem::path& folder) {
-    auto entries = ops.List(folder);
+    const auto path = NewestSavePath(ops, folder);
+    if (!path) {
+        return std::nullopt;
+    }
+    const std::string name = Utf8FromPath(path->filename());
+    const std::string title = name.substr(0, name.size() - kSaveExtension.size());
+    NewestSave save{*path, folder / PathFromUtf8(title), {}, std::nullopt};
+    ReadSave(ops, save);
+    return save;
+}
+
+std::function<void(std::string_view)> IntInto(int& member) {
+    return [&member](std::string_view value) { member = ParseInt(value); };
+}
+
+}  // namespace
+
+std::optional<std::filesystem::path> NewestSavePath(FileOps& ops,
+                                                    const std::filesystem::path& patrolFolder) {
+    auto entries = ops.List(patrolFolder);
     if (!entries) {
         return std::nullopt;
     }
     SortInEnumerationOrder(*entries);
-    std::optional<NewestSave> newest;
+    std::optional<std::filesystem::path> newest;
     std::int64_t best = 0;
     for (const DirEntry& entry : *entries) {
         const std::string_view name = entry.name;
@@ -59,36 +80,32 @@ std::optional<NewestSave> FindNewestSave(FileOps& ops, const std::filesystem::pa
             continue;
         }
         best = *entry.lastWriteSeconds;
-        const std::string title(name.substr(0, name.size() - kSaveExtension.size()));
-        newest = NewestSave{folder / PathFromUtf8(entry.name), folder / PathFromUtf8(title), {}};
-    }
-    if (newest) {
-        newest->patrolArea = ReadSaveArea(ops, newest->path);
+        newest = patrolFolder / PathFromUtf8(entry.name);
     }
     return newest;
 }
 
-std::function<void(std::string_view)> IntInto(int& member) {
-    return [&member](std::string_view value) { member = ParseInt(value); };
-}
-
-}  // namespace
-
 CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
-    const auto nextPatrolFile = FindEntry(ops, careerFolder, kNextPatrolFile);
-    const auto historyFile = FindEntry(ops, careerFolder, kHistoryFile);
     CareerRead read;
+    SeenFiles& files = read.files;
+    files.folder = careerFolder;
+    files.nextPatrol.path = FindEntry(ops, careerFolder, kNextPatrolFile);
+    files.history.path = FindEntry(ops, careerFolder, kHistoryFile);
+    files.settings.path = FindEntry(ops, careerFolder, kCareerSettingsFile);
+    // Not read for the career's state; a change may still write it.
+    files.settings.content = ContentOf(ops, files.settings.path);
     NextPatrol& next = read.next;
     SectionScan nextScan(kNextPatrolProfile);
     const ReadOutcome nextOutcome =
-        ReadTargetSection(ops, nextPatrolFile, nextScan,
+        ReadTargetSection(ops, files.nextPatrol.path, nextScan,
                           {{format::kEndLocationKey, IntInto(next.endLocation)},
                            {format::kSubTypeKey, IntInto(next.subType)},
                            {format::kSubVersionKey, IntInto(next.subVersion)},
                            {format::kPatrolAreaKey,
                             [&next](std::string_view v) { next.patrolArea = std::string(v); }},
                            {format::kStartYearKey, IntInto(next.startYear)},
-                           {format::kStartMonthKey, IntInto(next.startMonth)}});
+                           {format::kStartMonthKey, IntInto(next.startMonth)}},
+                          files.nextPatrol.content);
     if (nextOutcome == ReadOutcome::CannotOpen) {
         read.failure = LoadFailure::NoNextPatrolFile;
         return read;
@@ -101,12 +118,13 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
     LastPatrol& last = read.last;
     SectionScan historyScan(kHistoryProfile, nextScan);
     const ReadOutcome historyOutcome =
-        ReadTargetSection(ops, historyFile, historyScan,
+        ReadTargetSection(ops, files.history.path, historyScan,
                           {{format::kEndYearKey, IntInto(last.endYear)},
                            {format::kEndMonthKey, IntInto(last.endMonth)},
                            {format::kEndDayKey, IntInto(last.endDay)},
                            {format::kHullIntegrityKey,
-                            [&last](std::string_view v) { last.hullIntegrity = ParseFloat(v); }}});
+                            [&last](std::string_view v) { last.hullIntegrity = ParseFloat(v); }}},
+                          files.history.content);
     last.count = historyScan.Count();
     if (historyOutcome == ReadOutcome::CannotOpen) {
         read.failure = LoadFailure::NoHistoryFile;
@@ -117,7 +135,8 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
         return read;
     }
 
-    read.save = FindNewestSave(ops, careerFolder / FormatInt(last.count));
+    files.patrolFolder = careerFolder / FormatInt(last.count);
+    read.save = FindNewestSave(ops, files.patrolFolder);
     return read;
 }
 

@@ -9,6 +9,7 @@
 
 #include "career/career_format.h"
 #include "career/codes.h"
+#include "career/content_hash.h"
 #include "platform/file_ops.h"
 
 namespace kp {
@@ -34,6 +35,22 @@ struct NewestSave {
     std::filesystem::path path;
     std::filesystem::path stem;  // the path without ".psc"
     std::string patrolArea;      // the last one in the save, cut to a grid's length
+    std::optional<Content> content;
+};
+
+// A file of the career as the selection found and read it: a change writes
+// only over what the player saw.
+struct SeenFile {
+    std::filesystem::path path;      // found once, whatever its letter case
+    std::optional<Content> content;  // empty where it could not be read whole
+};
+
+struct SeenFiles {
+    std::filesystem::path folder;
+    SeenFile history;
+    SeenFile settings;
+    SeenFile nextPatrol;
+    std::filesystem::path patrolFolder;  // where the saves of a patrol at sea lie
 };
 
 enum class LoadFailure { NoNextPatrolFile, BadNextPatrolFile, NoHistoryFile, BadHistoryFile };
@@ -41,6 +58,7 @@ enum class LoadFailure { NoNextPatrolFile, BadNextPatrolFile, NoHistoryFile, Bad
 // What was read, as far as the reading came: a failure in the next patrol
 // leaves `last` and `save` as they start.
 struct CareerRead {
+    SeenFiles files;
     NextPatrol next;
     LastPatrol last;
     std::optional<NewestSave> save;  // only a patrol at sea has one
@@ -48,6 +66,11 @@ struct CareerRead {
 };
 
 CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder);
+
+// The save with the latest last-write second, the first in folder order on
+// a tie; none when the folder holds no save.
+std::optional<std::filesystem::path> NewestSavePath(FileOps& ops,
+                                                    const std::filesystem::path& patrolFolder);
 
 // The message for a failed load.
 std::string_view LoadFailureText(LoadFailure failure);

@@ -3,6 +3,7 @@
 // visited in the order a Windows file system yields them.
 #pragma once
 
+#include <array>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -20,6 +21,15 @@ inline constexpr std::string_view kHistoryTempFile = "patrolsold_TMP.cfg";
 inline constexpr std::string_view kSharedTempFile = "patrols_TMP.cfg";
 inline constexpr std::string_view kSaveExtension = ".psc";
 inline constexpr std::string_view kSaveTempExtension = ".TMP";
+
+// The files a change may replace in a career folder, in the order the
+// writers take them; at sea it replaces the newest save alone.
+inline constexpr std::array<std::string_view, 3> kCareerFiles = {kHistoryFile, kCareerSettingsFile,
+                                                                 kNextPatrolFile};
+// The temporary files the writers make there; a save's is its stem with
+// kSaveTempExtension, in its patrol folder.
+inline constexpr std::array<std::string_view, 2> kCareerTempFiles = {kHistoryTempFile,
+                                                                     kSharedTempFile};
 
 std::filesystem::path PathFromUtf8(std::string_view utf8);
 std::string Utf8FromPath(const std::filesystem::path& path);

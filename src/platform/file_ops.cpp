@@ -136,21 +136,29 @@ bool RemoveLeftover(const std::wstring& name) {
 }
 
 class SystemOps final : public FileOps {
-  public:
-    std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
+  private:
+    // With FILE_FLAG_OPEN_REPARSE_POINT a link is opened as itself and refused.
+    static std::unique_ptr<InputFile> Open(const fs::path& path, DWORD flags) {
         HANDLE h = CreateFileW(Extended(path).c_str(), GENERIC_READ,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+                               OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
             return nullptr;
         }
         BY_HANDLE_FILE_INFORMATION info;
         if (GetFileType(h) != FILE_TYPE_DISK || !GetFileInformationByHandle(h, &info) ||
-            (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) !=
+                0) {
             CloseHandle(h);
             return nullptr;
         }
         return std::make_unique<WinInput>(h);
+    }
+
+  public:
+    std::unique_ptr<InputFile> OpenRead(const fs::path& path) override { return Open(path, 0); }
+    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& path) override {
+        return Open(path, FILE_FLAG_OPEN_REPARSE_POINT);
     }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
         const std::wstring name = Extended(path);
@@ -303,10 +311,10 @@ class PosixFolderLock final : public FolderLock {
 };
 
 class SystemOps final : public FileOps {
-  public:
-    std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
+  private:
+    static std::unique_ptr<InputFile> Open(const fs::path& path, int flags) {
         // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | flags);
         if (fd < 0) {
             return nullptr;
         }
@@ -317,6 +325,12 @@ class SystemOps final : public FileOps {
             return nullptr;
         }
         return std::make_unique<PosixInput>(fd);
+    }
+
+  public:
+    std::unique_ptr<InputFile> OpenRead(const fs::path& path) override { return Open(path, 0); }
+    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& path) override {
+        return Open(path, O_NOFOLLOW);
     }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
         // unlink() takes a link itself, never what it points to.

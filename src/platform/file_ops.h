@@ -62,6 +62,10 @@ class FileOps {
     // Only a regular file opens: a folder, a FIFO or a device is refused as
     // a missing file is, without waiting for a writer at its other end.
     virtual std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) = 0;
+    // As OpenRead, for a file only this program writes (a change's record and
+    // kept content): a link under the name is refused, not followed, so that
+    // nothing outside the folder can be read or put back through it.
+    virtual std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& path) = 0;
     // Creates a new file of our own under the name: whatever lay there
     // before (a leftover file, or a link, which is removed and not followed)
     // is gone first. Fails when the name cannot be freed or is taken again.

@@ -51,7 +51,8 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
     const std::filesystem::path careerFolder = CareerFolder(files_, m_szCfgPath, m_strCareer);
     PutRightInterruptedChange(files_, careerFolder,
                               [this](const std::string& text) { Message(text); });
-    const CareerRead read = ReadCareer(files_, careerFolder);
+    career_ = ReadCareer(files_, careerFolder);
+    const CareerRead& read = career_;
 
     m_nEndLocation = read.next.endLocation;
     m_nSubType = read.next.subType;

@@ -1,6 +1,6 @@
 // "Make Changes": the entries pulled and checked, then the files rewritten;
 // and "Undo Last Changes...", which puts the last change back.
-#include "apply/make_changes.h"
+#include "apply/apply_changes.h"
 #include "apply/undo_changes.h"
 #include "career/career_files.h"
 #include "career/file_names.h"
@@ -25,7 +25,7 @@ void CKelmarPatrol2Dlg::OnOK() {
     }
 
     const ChangeRequest request{
-        .careerFolder = CareerFolder(files_, m_szCfgPath, m_strCareer),
+        .seen = career_.files,
         .madeAt = clock_(),
         .grid = m_strGrid,
         .daysInPort = m_nDaysInPort,
@@ -37,14 +37,22 @@ void CKelmarPatrol2Dlg::OnOK() {
         .autoRadarUpdate = m_bAutoRadarUpdate == 1,
         .enteredMed = m_bEnteredMed,
         .start = {m_nStartYear, m_nStartMonth},
-        .save = PathFromUtf8(m_strSavePath),
-        .saveStem = PathFromUtf8(m_strSaveStem),
+        .save = career_.save,
     };
     const ChangeDialogue dialogue = Dialogue();
     const ChangeResult result = ApplyChanges(files_, random_, request, dialogue);
     m_fHullIntegrity = result.hullIntegrity;
-    if (result.end == ChangeEnd::Close) {
-        EndDialogOk();
+    switch (result.end) {
+        case ChangeEnd::Close:
+            EndDialogOk();
+            break;
+        case ChangeEnd::StayOpen:
+            break;
+        case ChangeEnd::Reload:
+            if (!LoadCareer()) {
+                ForgetCareer();
+            }
+            break;
     }
 }
 

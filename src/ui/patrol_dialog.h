@@ -8,7 +8,8 @@
 #include <string>
 #include <utility>
 
-#include "apply/make_changes.h"
+#include "apply/apply_changes.h"
+#include "career/career_loader.h"
 #include "career/codes.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -114,6 +115,8 @@ class CKelmarPatrol2Dlg {
     ChangeClock clock_ = SystemClockSeconds;
     bool careerLoaded_ = false;
     std::string careerOnOpening_;
+    // The career as the last selection read it: the files a change may write over.
+    CareerRead career_;
     // The history's hull integrity as loaded; every run of "Make Changes" raises from it.
     float loadedHullIntegrity_ = 100.0f;
 };

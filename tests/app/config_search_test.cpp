@@ -36,6 +36,10 @@ class Tree final : public FileOps {
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
         return files_.OpenRead(path);
     }
+    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& path) override {
+        ADD_FAILURE() << "the search read a change record " << path;
+        return nullptr;
+    }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
         ADD_FAILURE() << "the search wrote " << path;
         return nullptr;

@@ -1,5 +1,5 @@
 // The days in port are checked once the grid is accepted: 1 to 40 pass.
-#include "apply/make_changes.h"
+#include "apply/apply_changes.h"
 
 #include <gtest/gtest.h>
 

@@ -60,9 +60,12 @@ pid_t Spawn(const fs::path& cfg, const char* mode = nullptr) {
     return pid;
 }
 
+// The record and the kept content of the undo point; while a change is
+// under way the one before it keeps its own kept names.
 bool IsUndoPoint(const std::string& name) {
-    return name == "KelmarPatrol.undo" || name == "KelmarPatrol.undo1" ||
-           name == "KelmarPatrol.undo2" || name == "KelmarPatrol.undo3";
+    return name == "KelmarPatrol.undo" ||
+           (name.size() == 18 && name.starts_with("KelmarPatrol.undo") && name[17] >= '1' &&
+            name[17] <= '6');
 }
 
 int Wait(pid_t pid) {

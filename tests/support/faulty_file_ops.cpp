@@ -58,6 +58,14 @@ std::unique_ptr<InputFile> FaultyFileOps::OpenRead(const std::filesystem::path& 
     return real ? std::make_unique<FaultyInput>(std::move(real), *this) : nullptr;
 }
 
+std::unique_ptr<InputFile> FaultyFileOps::OpenOwnFile(const std::filesystem::path& path) {
+    if (Fails(FileOp::Open)) {
+        return nullptr;
+    }
+    auto real = real_.OpenOwnFile(path);
+    return real ? std::make_unique<FaultyInput>(std::move(real), *this) : nullptr;
+}
+
 std::unique_ptr<OutputFile> FaultyFileOps::Create(const std::filesystem::path& path) {
     if (Fails(FileOp::Create)) {
         return nullptr;

@@ -46,6 +46,7 @@ class FaultyFileOps final : public FileOps {
     bool Fails(FileOp op);
 
     std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
+    std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& path) override;
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Remove(const std::filesystem::path& path) override;

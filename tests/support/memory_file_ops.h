@@ -16,6 +16,10 @@ class MemoryFileOps : public FileOps {
     const std::map<std::filesystem::path, std::string>& Files() const { return files_; }
 
     std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
+    // No links here: every file is the program's own.
+    std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& path) override {
+        return OpenRead(path);
+    }
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Link(const std::filesystem::path& existing, const std::filesystem::path& to) override;

@@ -1,4 +1,4 @@
-#include "apply/content_hash.h"
+#include "career/content_hash.h"
 
 #include <cstring>
 #include <vector>
@@ -56,7 +56,10 @@ Content ContentHash::Result() const {
 }
 
 std::optional<Content> ContentOf(FileOps& ops, const std::filesystem::path& file) {
-    const auto input = ops.OpenRead(file);
+    return ContentOf(ops.OpenRead(file));
+}
+
+std::optional<Content> ContentOf(std::unique_ptr<InputFile> input) {
     if (!input) {
         return std::nullopt;
     }

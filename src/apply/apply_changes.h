@@ -10,6 +10,7 @@
 
 #include "apply/return_date.h"
 #include "apply/safe_replace.h"
+#include "career/career_loader.h"
 #include "career/codes.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -21,7 +22,8 @@ namespace kp {
 std::string_view CheckEntries(std::string& grid, int daysInPort);
 
 struct ChangeRequest {
-    std::filesystem::path careerFolder;
+    // The career's files as the selection read them: nothing else is written over.
+    SeenFiles seen;
     std::int64_t madeAt;  // seconds since 1970 UTC, for the undo point
     std::string grid;     // as CheckEntries left it
     int daysInPort;
@@ -32,9 +34,8 @@ struct ChangeRequest {
     float hullIntegrity;  // as loaded
     bool autoRadarUpdate;
     int enteredMed;
-    YearMonth start;             // of the next patrol
-    std::filesystem::path save;  // at sea: the newest save, and its path without ".psc"
-    std::filesystem::path saveStem;
+    YearMonth start;                 // of the next patrol
+    std::optional<NewestSave> save;  // at sea
 };
 
 // How the command speaks to the user while it runs: messages in the order
@@ -44,20 +45,21 @@ struct ChangeDialogue {
     std::function<bool(const std::string& question)> ask;
 };
 
-enum class ChangeEnd { Close, StayOpen };
+enum class ChangeEnd {
+    Close,
+    StayOpen,
+    Reload,  // the files changed since the career was read: read it again, stay open
+};
 
 struct ChangeResult {
     ChangeEnd end;
     float hullIntegrity;  // as the history was written
 };
 
-// The files are replaced all or none, one change at a time per career; the
-// old content of the last whole change stays as the career's undo point.
+// The files are replaced all or none, one change at a time per career, and
+// only while they hold what the selection read; the old content of the last
+// whole change stays as the career's undo point.
 ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeRequest& request,
                           const ChangeDialogue& dialogue);
-
-inline constexpr std::string_view kCareerBusy =
-    "Another copy of this program is changing this career right now, so nothing was written; "
-    "try again once it has finished.";
 
 }  // namespace kp

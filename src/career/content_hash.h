@@ -35,6 +35,8 @@ class ContentHash {
 
 // The content of a whole file; empty when it cannot be read to its end.
 std::optional<Content> ContentOf(FileOps& ops, const std::filesystem::path& file);
+// The same for a file already opened, or empty when it could not be.
+std::optional<Content> ContentOf(std::unique_ptr<InputFile> input);
 
 // Reads through `file`, fingerprinting every byte read.
 class HashingInput final : public InputFile {
