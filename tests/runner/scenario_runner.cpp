@@ -75,6 +75,7 @@ class Runner {
     void Cat(const std::string& path);
     void Ls(const std::string& path);
     void Mtime(const std::string& rest);
+    void Put(const std::string& rest);
     void Show();
     void RequireRunning(const std::string& command) const;
     fs::path InWorkingFolder(const std::string& path) const;
@@ -230,6 +231,22 @@ void Runner::Mtime(const std::string& rest) {
     }
 }
 
+// As the simulation writes a career's file while the window stays open: in place.
+void Runner::Put(const std::string& rest) {
+    const auto blank = rest.find(' ');
+    if (blank == std::string::npos || phase_ == Phase::Setup) {
+        throw ScriptError{"'put' needs a file and a path, after 'start'"};
+    }
+    const fs::path target = InWorkingFolder(rest.substr(blank + 1));
+    std::error_code ec;
+    fs::create_directories(target.parent_path(), ec);
+    fs::copy_file(scriptFolder_ / PathFromUtf8(rest.substr(0, blank)), target,
+                  fs::copy_options::overwrite_existing, ec);
+    if (ec) {
+        throw ScriptError{"cannot put " + rest};
+    }
+}
+
 void Runner::Do(const std::string& command, const std::string& rest) {
     static const std::map<std::string, TankerChoice> kBases = {{"land", TankerChoice::kLandBase},
                                                                {"north", TankerChoice::kNorth},
@@ -244,6 +261,8 @@ void Runner::Do(const std::string& command, const std::string& rest) {
         Ls(rest);
     } else if (command == "mtime") {
         Mtime(rest);
+    } else if (command == "put") {
+        Put(rest);
     } else if (command == "screenshot") {
         driver_.Screenshot(rest);
     } else if (command == "config" || command == "folder" || command == "seed") {
