@@ -1,5 +1,7 @@
 #include "faulty_file_ops.h"
 
+#include <cstdlib>
+
 namespace kp {
 namespace {
 
@@ -46,6 +48,10 @@ std::string FileOpName(FileOp op) {
 
 bool FaultyFileOps::Fails(FileOp op) {
     ++count_;
+    if (endAt_ && *endAt_ == count_) {
+        // No destructor, no flush: what a kill leaves.
+        std::_Exit(kEndedExitCode);
+    }
     log_.push_back(op);
     return (failAt_ && *failAt_ == count_) || (failEvery_ && *failEvery_ == op);
 }

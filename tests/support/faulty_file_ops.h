@@ -25,6 +25,9 @@ enum class FileOp {
     Lock
 };
 
+// The exit code of a process EndAt ended.
+inline constexpr int kEndedExitCode = 99;
+
 class FaultyFileOps final : public FileOps {
   public:
     explicit FaultyFileOps(FileOps& real) : real_(real) {}
@@ -35,6 +38,12 @@ class FaultyFileOps final : public FileOps {
         failAt_ = n;
         count_ = 0;
         log_.clear();
+    }
+    // Ends the process at once, as a kill would, when the operation numbered
+    // `n` is about to be made; counted as FailAt counts.
+    void EndAt(std::optional<int> n) {
+        endAt_ = n;
+        count_ = 0;
     }
     // Fails every operation of this kind.
     void FailEvery(std::optional<FileOp> op) { failEvery_ = op; }
@@ -58,6 +67,7 @@ class FaultyFileOps final : public FileOps {
   private:
     FileOps& real_;
     std::optional<int> failAt_;
+    std::optional<int> endAt_;
     std::optional<FileOp> failEvery_;
     int count_ = 0;
     std::vector<FileOp> log_;

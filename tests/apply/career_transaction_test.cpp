@@ -1,0 +1,327 @@
+// The change's transaction at every file operation it makes: a change at a
+// base, a change at sea, an Undo and the put-back at selection, each with
+// one operation failing (an error) or the program dying there (a kill).
+// After the next selection the career is whole, one side or the other; while
+// a file is not yet put back its record line and kept content are there; an
+// undo point before a change that replaced nothing is still the undo point;
+// and nothing the user was told is untrue of the files on the disk.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <map>
+
+#include "apply/apply_changes.h"
+#include "apply/career_transaction.h"
+#include "apply/change_record.h"
+#include "apply/undo_changes.h"
+#include "career/career_loader.h"
+#include "career_fixture.h"
+#include "faulty_file_ops.h"
+#include "grid/base_choice.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
+namespace kp {
+namespace {
+
+namespace fs = std::filesystem;
+
+using Files = std::map<std::string, std::string>;  // path in the career folder -> bytes
+using Shown = std::vector<std::string>;
+
+// The record, kept content and temporary files: the program's own, not the career's.
+bool IsOwnFile(const std::string& path) {
+    const std::string name = fs::path(path).filename().string();
+    return name.starts_with(kRecordName) || name.ends_with(kSaveTempExtension) ||
+           std::find(kCareerTempFiles.begin(), kCareerTempFiles.end(), name) !=
+               kCareerTempFiles.end();
+}
+
+Files ReadAll(const fs::path& folder) {
+    Files files;
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        if (entry.is_regular_file()) {
+            files[entry.path().lexically_relative(folder).generic_string()] =
+                ReadFile(entry.path());
+        }
+    }
+    return files;
+}
+
+// The career's own files, without the record and kept content.
+Files CareerOf(const Files& all) {
+    Files career;
+    for (const auto& [path, bytes] : all) {
+        if (!IsOwnFile(path)) {
+            career[path] = bytes;
+        }
+    }
+    return career;
+}
+
+void WriteAll(const fs::path& folder, const Files& files) {
+    fs::remove_all(folder);
+    for (const auto& [path, bytes] : files) {
+        WriteFile(folder / path, bytes);
+    }
+}
+
+ChangeDialogue Telling(Shown& shown) {
+    return {[&shown](const std::string& text) { shown.push_back(text); },
+            [&shown](const std::string& question) {
+                shown.push_back(question);
+                return true;
+            }};
+}
+
+// "Make Changes" as the dialog makes it after selecting the career.
+void Change(FileOps& ops, const fs::path& career, const std::string& grid, TankerChoice choice,
+            Shown& shown) {
+    const CareerRead read = ReadCareer(ops, career);
+    RandomSource random;
+    random.Seed(7);
+    const ChangeRequest request{
+        .seen = read.files,
+        .madeAt = 1796688000,
+        .grid = grid,
+        .daysInPort = choice == TankerChoice::kLandBase ? kDaysAtLandBase : kDaysAtTanker,
+        .tankerChoice = choice,
+        .seaStatus = read.save ? SeaStatus::kAtSea : SeaStatus::kAtBase,
+        .boatClass = BoatClass::kTypeVII,
+        .lastPatrolEnd = {read.last.endDay, read.last.endMonth, read.last.endYear},
+        .hullIntegrity = read.last.hullIntegrity,
+        .autoRadarUpdate = true,
+        .enteredMed = 0,
+        .start = {read.next.startYear, read.next.startMonth},
+        .save = read.save,
+    };
+    ApplyChanges(ops, random, request, Telling(shown));
+}
+
+void Select(FileOps& ops, const fs::path& career, Shown& shown) {
+    PutRightInterruptedChange(ops, career, Telling(shown).show);
+}
+
+Files AtBase() {
+    return {
+        {"patrols_0.cfg",
+         Crlf("[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
+              "PatrolArea=NULL\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n"
+              "HullIntegrity=100.0000\nFlotilla=2\n")},
+        {"patrols.cfg",
+         Crlf("[INIT]\nPatrols=7\n[PATROL 006]\nPatrolArea=BF17\nNbDaysInBase=31\nEndDay=25\n"
+              "EndMonth=7\nEndYear=1943\nHullIntegrity=95.5000\n[PATROL 007]\n")},
+        {"careers_0.cfg", Crlf("[INIT]\nCareers=0\n[CAREER 000]\nRadarWarningReceiverUpg=-1\n")},
+    };
+}
+
+Files AtSea() {
+    Files files = AtBase();
+    files["patrols_0.cfg"] = Crlf(
+        "[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
+        "PatrolArea=AN41\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n");
+    files["7/Save.psc"] = Crlf("[Save]\nPatrolArea=BF17\nX=1\n");
+    return files;
+}
+
+// One action under test, from a start it makes itself.
+struct Action {
+    const char* name;
+    std::function<void(const fs::path& career)> prepare;  // fault free, on the disk
+    std::function<void(FileOps& ops, const fs::path& career, Shown& shown)> run;
+};
+
+// A career with an undo point of its own before the action.
+void WithUndoPoint(const fs::path& career, const Files& files) {
+    WriteAll(career, files);
+    Shown shown;
+    Change(SystemFileOps(), career, "CA51", TankerChoice::kLandBase, shown);
+    ASSERT_EQ(shown.back(), "Job Done.");
+}
+
+const Action kActions[] = {
+    {"change at a base", [](const fs::path& c) { WithUndoPoint(c, AtBase()); },
+     [](FileOps& ops, const fs::path& c, Shown& shown) {
+         Change(ops, c, "ES32", TankerChoice::kMid, shown);
+     }},
+    {"change at sea", [](const fs::path& c) { WithUndoPoint(c, AtSea()); },
+     [](FileOps& ops, const fs::path& c, Shown& shown) {
+         Change(ops, c, "ES32", TankerChoice::kLandBase, shown);
+     }},
+    {"undo", [](const fs::path& c) { WithUndoPoint(c, AtBase()); },
+     [](FileOps& ops, const fs::path& c, Shown& shown) {
+         UndoLastChanges(ops, c, Telling(shown));
+     }},
+    {"put-back at selection",
+     [](const fs::path& c) {
+         // A tanker change cut off after it had replaced the history alone.
+         WriteAll(c, AtBase());
+         Shown shown;
+         Change(SystemFileOps(), c, "ES32", TankerChoice::kMid, shown);
+         ChangeRecord record = ReadRecord(SystemFileOps(), c).record;
+         ASSERT_EQ(record.change.files.size(), 3u);
+         for (std::size_t i = 1; i < 3; ++i) {
+             const ReplacedFile& file = record.change.files[i];
+             fs::rename(c / file.kept, c / file.path);
+         }
+         record.change.files.resize(1);
+         record.state = RecordState::UnderWay;
+         ASSERT_TRUE(WriteRecord(SystemFileOps(), c, record));
+     },
+     [](FileOps& ops, const fs::path& c, Shown& shown) { Select(ops, c, shown); }},
+};
+
+void PrintTo(const Action& action, std::ostream* out) {
+    *out << action.name;
+}
+
+bool Says(const Shown& shown, std::string_view part) {
+    return std::any_of(shown.begin(), shown.end(), [&](const std::string& text) {
+        return text.find(part) != std::string::npos;
+    });
+}
+
+class TransactionFaults : public ::testing::TestWithParam<Action> {
+  protected:
+    bool PutBackAtSelection() const { return GetParam().name == kActions[3].name; }
+    fs::path Career() const { return cfg_.Path() / "careers" / "Topp"; }
+
+    // The action once without a fault: where it starts, where it ends, and
+    // how many file operations it makes.
+    void SetUp() override {
+        GetParam().prepare(Career());
+        start_ = ReadAll(Career());
+        FaultyFileOps counter(SystemFileOps());
+        Shown shown;
+        GetParam().run(counter, Career(), shown);
+        operations_ = counter.Count();
+        end_ = CareerOf(ReadAll(Career()));
+        WriteAll(Career(), start_);
+        startRecord_ = ReadRecord(SystemFileOps(), Career()).record;
+        ASSERT_GT(operations_, 3);
+    }
+
+    void Check(const std::string& what, const Shown& shown) {
+        const Files right = ReadAll(Career());
+        const Files career = CareerOf(right);
+        const bool started = career == CareerOf(start_);
+        const bool ended = career == end_;
+        const RecordRead read = ReadRecord(SystemFileOps(), Career());
+        EXPECT_TRUE(read.problem.empty()) << what << ": " << read.problem;
+
+        // Not whole yet: everything needed to put it back is still there.
+        if (!ended && (!started || PutBackAtSelection())) {
+            ASSERT_EQ(read.record.state, RecordState::UnderWay) << what << ": mixed, no record";
+            for (const ReplacedFile& file : read.record.change.files) {
+                const auto now = ContentOf(SystemFileOps(), Career() / file.path);
+                if (now != file.old) {
+                    EXPECT_EQ(ContentOf(SystemFileOps(), Career() / file.kept), file.old)
+                        << what << ": " << file.path << " is not back and its kept content is gone";
+                }
+            }
+        }
+
+        // What was said is true of the disk.
+        if (Says(shown, "Job Done.")) {
+            EXPECT_TRUE(ended) << what << ": Job Done. over a change not whole";
+        }
+        if (Says(shown, "so the career was left as it was") || Says(shown, "nothing was changed") ||
+            Says(shown, "nothing was written")) {
+            if (!Says(shown, "interrupted")) {
+                EXPECT_TRUE(started) << what << ": told nothing changed, but files did";
+            }
+        }
+        if (Says(shown, "were put back as they were before it")) {
+            EXPECT_TRUE(ended) << what << ": told put back, but files are not";
+        }
+
+        // The next selection finds the career whole, one side or the other.
+        Shown next;
+        Select(SystemFileOps(), Career(), next);
+        const Files afterAll = ReadAll(Career());
+        const Files after = CareerOf(afterAll);
+        for (const auto& [path, bytes] : afterAll) {
+            EXPECT_TRUE(!IsOwnFile(path) || path.starts_with(kRecordName))
+                << what << ": " << path << " left after the next selection";
+        }
+        const bool afterStarted = after == CareerOf(start_);
+        const bool afterEnded = after == end_;
+        if (PutBackAtSelection()) {
+            EXPECT_TRUE(afterEnded) << what << ": not put back by the next selection";
+        } else {
+            EXPECT_TRUE(afterStarted || afterEnded) << what << ": mixed after the next selection";
+        }
+
+        // A change that replaced nothing leaves the undo point before it.
+        const ChangeRecord record = ReadRecord(SystemFileOps(), Career()).record;
+        if (afterStarted && startRecord_.state == RecordState::Whole &&
+            std::string(GetParam().name).starts_with("change")) {
+            EXPECT_EQ(record.state, RecordState::Whole) << what << ": the undo point is gone";
+            EXPECT_EQ(RecordText(record), RecordText(startRecord_))
+                << what << ": the undo point changed";
+            for (const ReplacedFile& file : record.change.files) {
+                EXPECT_EQ(ContentOf(SystemFileOps(), Career() / file.kept), file.old)
+                    << what << ": kept content of the undo point lost";
+            }
+        }
+    }
+
+    ScratchFolder cfg_;
+    Files start_;
+    Files end_;
+    ChangeRecord startRecord_;
+    int operations_ = 0;
+};
+
+TEST_P(TransactionFaults, AnErrorAtEveryOperation) {
+    for (int n = 1; n <= operations_; ++n) {
+        WriteAll(Career(), start_);
+        FaultyFileOps faulty(SystemFileOps());
+        faulty.FailAt(n);
+        Shown shown;
+        GetParam().run(faulty, Career(), shown);
+        Check(std::string(GetParam().name) + ", " +
+                  FileOpName(faulty.Log().at(static_cast<std::size_t>(n - 1))) + " #" +
+                  std::to_string(n) + " fails",
+              shown);
+    }
+}
+
+#ifndef _WIN32
+TEST_P(TransactionFaults, AKillAtEveryOperation) {
+    for (int n = 1; n <= operations_; ++n) {
+        WriteAll(Career(), start_);
+        const pid_t child = fork();
+        if (child == 0) {
+            FaultyFileOps dying(SystemFileOps());
+            dying.EndAt(n);
+            Shown shown;
+            GetParam().run(dying, Career(), shown);
+            std::_Exit(0);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFEXITED(status)) << "child " << n;
+        Check(std::string(GetParam().name) + ", killed at operation #" + std::to_string(n), {});
+    }
+}
+#endif
+
+INSTANTIATE_TEST_SUITE_P(EveryPath, TransactionFaults, ::testing::ValuesIn(kActions),
+                         [](const ::testing::TestParamInfo<Action>& info) {
+                             std::string name = info.param.name;
+                             std::replace_if(
+                                 name.begin(), name.end(),
+                                 [](char c) {
+                                     return !std::isalnum(static_cast<unsigned char>(c));
+                                 },
+                                 '_');
+                             return name;
+                         });
+
+}  // namespace
+}  // namespace kp
