@@ -176,7 +176,8 @@ void CareerTransaction::RemoveSaveTemps(const std::string& patrolFolder) {
     }
 }
 
-PutBackOutcome CareerTransaction::PutBack(const ChangeRecord& underWay) {
+// By value: the record it is given may be the one it replaces.
+PutBackOutcome CareerTransaction::PutBack(ChangeRecord underWay) {
     const RecordedChange& change = underWay.change;
     // First what each file holds; a file written since stops everything.
     std::vector<const ReplacedFile*> toPutBack;
@@ -231,14 +232,19 @@ PutBackOutcome CareerTransaction::PutBack(const ChangeRecord& underWay) {
 
 UndoCheck CareerTransaction::CheckUndo() {
     const RecordedChange& change = record_.change;
+    const auto holds = [this](const std::string& path, const Content& content) {
+        const auto now = OwnContent(ops_, Absolute(path));
+        return !now ? UndoCheck::Unreadable
+                    : (*now == content ? UndoCheck::Ready : UndoCheck::ChangedSince);
+    };
     for (const ReplacedFile& file : change.files) {
-        if (OwnContent(ops_, Absolute(file.path)) != file.fresh) {
-            return UndoCheck::ChangedSince;
+        if (const UndoCheck check = holds(file.path, file.fresh); check != UndoCheck::Ready) {
+            return check;
         }
     }
     for (const WatchedFile& file : change.watched) {
-        if (OwnContent(ops_, Absolute(file.path)) != file.content) {
-            return UndoCheck::ChangedSince;
+        if (const UndoCheck check = holds(file.path, file.content); check != UndoCheck::Ready) {
+            return check;
         }
     }
     // A save the simulation wrote after the change's is newer than it.

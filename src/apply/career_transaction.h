@@ -45,6 +45,7 @@ struct Entered {
 enum class UndoCheck {
     Ready,
     ChangedSince,  // a file no longer holds what the change wrote or left
+    Unreadable,    // a file of the career cannot be read just now
     KeptDamaged,   // a kept content is missing or not what was kept
 };
 
@@ -85,7 +86,7 @@ class CareerTransaction {
     std::optional<PutBackOutcome> Undo();
 
   private:
-    PutBackOutcome PutBack(const ChangeRecord& underWay);
+    PutBackOutcome PutBack(ChangeRecord underWay);
     void RemoveLeftovers();
     void RemoveSaveTemps(const std::string& patrolFolder);
     std::string Relative(const std::filesystem::path& path) const;

@@ -16,6 +16,9 @@ constexpr std::string_view kNoUndoPoint = "There is no change to undo for this c
 constexpr std::string_view kChangedSince =
     "The files of this career have changed since the last change (the simulation has played "
     "on), so it can no longer be undone.";
+constexpr std::string_view kUnreadable =
+    "A file of this career cannot be read just now (the simulation or another program may be "
+    "holding it), so the change was not undone; try again once it is free.";
 constexpr std::string_view kKeptDamaged =
     "The kept copy of the files before the last change is missing or damaged, so the change "
     "cannot be undone.";
@@ -49,6 +52,9 @@ bool ReadyToUndo(CareerTransaction& transaction, const ShowMessage& show) {
             return true;
         case UndoCheck::ChangedSince:
             show(std::string(kChangedSince));
+            return false;
+        case UndoCheck::Unreadable:
+            show(std::string(kUnreadable));
             return false;
         case UndoCheck::KeptDamaged:
             show(std::string(kKeptDamaged));

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "apply/apply_changes.h"
 #include "apply/career_transaction.h"
@@ -205,7 +206,7 @@ class TransactionFaults : public ::testing::TestWithParam<Action> {
         ASSERT_GT(operations_, 3);
     }
 
-    void Check(const std::string& what, const Shown& shown) {
+    void Check(const std::string& what, const Shown& shown, bool canRemove) {
         const Files right = ReadAll(Career());
         const Files career = CareerOf(right);
         const bool started = career == CareerOf(start_);
@@ -222,6 +223,19 @@ class TransactionFaults : public ::testing::TestWithParam<Action> {
                     EXPECT_EQ(ContentOf(SystemFileOps(), Career() / file.kept), file.old)
                         << what << ": " << file.path << " is not back and its kept content is gone";
                 }
+            }
+        }
+
+        // A run that could remove files takes away the kept content no record names.
+        if (canRemove && read.record.state != RecordState::UnderWay) {
+            std::set<std::string> named;
+            for (const ReplacedFile& file : read.record.change.files) {
+                named.insert(file.kept);
+            }
+            for (const auto& [path, bytes] : right) {
+                EXPECT_TRUE(!path.starts_with(kRecordName) || path == kRecordName ||
+                            named.contains(path))
+                    << what << ": " << path << " left behind";
             }
         }
 
@@ -287,7 +301,7 @@ TEST_P(TransactionFaults, AnErrorAtEveryOperation) {
         Check(std::string(GetParam().name) + ", " +
                   FileOpName(faulty.Log().at(static_cast<std::size_t>(n - 1))) + " #" +
                   std::to_string(n) + " fails",
-              shown);
+              shown, faulty.Log().at(static_cast<std::size_t>(n - 1)) != FileOp::Remove);
     }
 }
 
@@ -306,7 +320,8 @@ TEST_P(TransactionFaults, AKillAtEveryOperation) {
         int status = 0;
         waitpid(child, &status, 0);
         ASSERT_TRUE(WIFEXITED(status)) << "child " << n;
-        Check(std::string(GetParam().name) + ", killed at operation #" + std::to_string(n), {});
+        Check(std::string(GetParam().name) + ", killed at operation #" + std::to_string(n), {},
+              false);
     }
 }
 #endif
