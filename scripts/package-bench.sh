@@ -42,7 +42,8 @@ cp -R demo/cfg "$work/cfg"
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
-export DISPLAY=:$(cat "$work/display") QT_QPA_PLATFORM=xcb
+DISPLAY=:$(cat "$work/display")
+export DISPLAY QT_QPA_PLATFORM=xcb
 
 # Watches the display for a top-level window being mapped, through Xlib, so
 # the time is the program's and not a poll's; then ends the program.

@@ -133,7 +133,7 @@ needs_only_base() {
   [ "$bad" -eq 0 ]
 }
 check "every library a file of the folder needs is in its lib/ or a base library" needs_only_base
-carries_no_base() { ! ls "$folder/lib" | grep -xF "$base"; }
+carries_no_base() { ! find "$folder/lib" -type f -printf '%f\n' | grep -xF "$base"; }
 check "its lib/ carries no base library" carries_no_base
 old_c_library() {
   local newest
@@ -199,7 +199,8 @@ opens_window() {
 Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 servers+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
-export DISPLAY=:$(cat "$work/display")
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
 x11_shown() { xwininfo -name "$caption" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 check "the folder's program opens its window on the demo careers on X11, the system's Qt hidden" opens_window xcb x11_shown
 unset DISPLAY
