@@ -1,8 +1,11 @@
 #!/usr/bin/env bash
-# Builds the .deb with scripts/package.sh and checks it: its contents and
-# fields, the desktop entry and AppStream metadata through their validators,
-# `cmake --install`, then installs it with apt-get, runs the program and
-# removes it again. Ends with "package: N passed, M failed".
+# Builds the packages with scripts/package.sh and checks them: the Windows
+# zip under Wine; the Linux folder's tarball, whose program opens its window
+# on X11 and on Wayland with the system's Qt hidden, and its menu entry
+# installer; the .deb's contents and fields, the desktop entry and AppStream
+# metadata through their validators, `cmake --install`, then installs it with
+# apt-get, runs the program and removes it again. Ends with
+# "package: N passed, M failed".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -11,7 +14,8 @@ NAME=kelmarpatrol
 VERSION=4.0.0.0
 SIZES=(16 32 48 64 128 256)
 
-bash scripts/install-deps.sh desktop-file-utils appstream file python3 unzip wine wine64
+bash scripts/install-deps.sh desktop-file-utils appstream file python3 unzip wine wine64 \
+  xvfb x11-utils weston
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -24,7 +28,9 @@ installed() {
 
 work=$(mktemp -d)
 we_installed=0
+servers=()
 cleanup() {
+  for pid in "${servers[@]}"; do kill "$pid" 2>/dev/null || true; done
   if [ "$we_installed" -eq 1 ] && installed; then
     apt_get remove -y -qq "$NAME" >/dev/null || true
   fi
@@ -71,7 +77,7 @@ passed=$((passed + 1))
 echo "ok   package.sh makes $(basename "$deb")"
 
 # --- The Windows zip: the program, README and LICENSE; the program runs from it under Wine.
-zip=$(tail -n 2 "$work/package.log" | head -n 1)
+zip=$(tail -n 3 "$work/package.log" | head -n 1)
 zip_is_named() { [ "$(basename "$zip")" = "KelmarPatrol-${VERSION}-win64.zip" ]; }
 check "package.sh makes KelmarPatrol-${VERSION}-win64.zip" zip_is_named
 zip_holds() { [ "$(unzip -Z1 "$zip" | sort | tr '\n' ' ')" = "KelmarPatrol.exe LICENSE README.md " ]; }
@@ -83,6 +89,165 @@ runs_from_zip() {
 }
 check "KelmarPatrol.exe from the zip prints KelmarPatrol $VERSION under Wine" runs_from_zip
 WINEPREFIX="$work/wine" wineserver --kill >/dev/null 2>&1 || true
+
+# --- The Linux folder: all it needs but the base, its window with the system's
+# Qt hidden, from a path with blanks, on X11 and on Wayland; its menu entry.
+tarball=$(tail -n 2 "$work/package.log" | head -n 1)
+folder_name=KelmarPatrol-$VERSION
+tarball_is_named() { [ -f "$tarball" ] && [ "$(basename "$tarball")" = "$folder_name-linux-x86_64.tar.gz" ]; }
+check "package.sh makes $folder_name-linux-x86_64.tar.gz" tarball_is_named
+place="$work/a place with blanks"
+mkdir -p "$place"
+tar -C "$place" -xzf "$tarball"
+folder=$place/$folder_name
+tarball_holds() {
+  [ "$(tar -tzf "$tarball" | cut -d/ -f1 | sort -u)" = "$folder_name" ] || return 1
+  local file
+  for file in KelmarPatrol qt.conf README LICENSE install-desktop-entry \
+    "share/applications/$ID.desktop" "share/metainfo/$ID.metainfo.xml" \
+    "share/icons/hicolor/256x256/apps/$ID.png" lib/libQt6Widgets.so.6 \
+    plugins/platforms/libqxcb.so plugins/platforms/libqwayland-generic.so \
+    plugins/wayland-shell-integration/libxdg-shell.so licenses/libqt6core6.copyright; do
+    [ -f "$folder/$file" ] || { echo "no $file"; return 1; }
+  done
+}
+check "the tarball holds the folder $folder_name: program, qt.conf, README, licences, entry, icons, AppStream file, Qt, X11 and Wayland" tarball_holds
+by_runpath() {
+  file -b "$folder/KelmarPatrol" | grep -q '^ELF 64-bit' &&
+    readelf -d "$folder/KelmarPatrol" | grep -qF 'Library runpath: [$ORIGIN/lib]'
+}
+check "KelmarPatrol in it is the program, finding its libraries through RUNPATH \$ORIGIN/lib" by_runpath
+
+base=$(awk '{ sub(/#.*/, "") } NF { print $1 }' res/linux/base-libraries.txt)
+elf_files() { find "$folder" -type f \( -name '*.so*' -o -name KelmarPatrol \); }
+needs_only_base() {
+  local file soname bad=0
+  while read -r file; do
+    for soname in $(objdump -p "$file" | awk '$1 == "NEEDED" { print $2 }'); do
+      if [ ! -f "$folder/lib/$soname" ] && ! grep -qxF "$soname" <<<"$base"; then
+        echo "${file#"$folder/"} needs $soname"
+        bad=1
+      fi
+    done
+  done < <(elf_files)
+  [ "$bad" -eq 0 ]
+}
+check "every library a file of the folder needs is in its lib/ or a base library" needs_only_base
+carries_no_base() { ! find "$folder/lib" -type f -printf '%f\n' | grep -xF "$base"; }
+check "its lib/ carries no base library" carries_no_base
+old_c_library() {
+  local newest
+  newest=$(elf_files | xargs objdump -T | grep -o 'GLIBC_[0-9.]*' | sort -uV | tail -n 1)
+  echo "needs $newest"
+  [ "$(printf '%s\n' "$newest" GLIBC_2.36 | sort -V | tail -n 1)" = GLIBC_2.36 ]
+}
+check "it needs no C library newer than Debian 12's, 2.36" old_c_library
+
+# The system's Qt libraries, its plugins and every library the folder carries
+# get an empty file (or folder) bound over them in a private mount namespace,
+# one process making every mount since mount(8) itself needs some of them.
+hide_py='
+import ctypes, os, sys
+libc = ctypes.CDLL("libc.so.6", use_errno=True)
+empty_file, empty_dir, count = sys.argv[1], sys.argv[2], int(sys.argv[3])
+for target in sys.argv[4:4 + count]:
+    source = empty_dir if os.path.isdir(target) else empty_file
+    if libc.mount(source.encode(), target.encode(), None, 4096, None) != 0:  # MS_BIND
+        sys.exit("cannot hide %s: %s" % (target, os.strerror(ctypes.get_errno())))
+os.execv(sys.argv[4 + count], sys.argv[4 + count:])
+'
+system_libs=$(qtpaths6 --query QT_INSTALL_LIBS)
+hidden=("$(qtpaths6 --query QT_INSTALL_PLUGINS)")
+for lib in "$system_libs"/libQt6*.so.6 "$folder"/lib/*; do
+  lib=$system_libs/$(basename "$lib")
+  [ -e "$lib" ] && hidden+=("$(realpath "$lib")")
+done
+: >"$work/empty"
+mkdir -p "$work/empty-dir"
+# hidden_run COMMAND...: runs the command from / with the libraries above hidden.
+hidden_run() {
+  cd / && exec env -u LD_LIBRARY_PATH unshare -m python3 -c "$hide_py" \
+    "$work/empty" "$work/empty-dir" "${#hidden[@]}" "${hidden[@]}" "$@"
+}
+system_qt_hidden() { ! (hidden_run "$PWD/build/package/KelmarPatrol" --version); }
+check "with the system's Qt hidden, the program built on it cannot start" system_qt_hidden
+folder_runs() { [ "$(hidden_run "$folder/KelmarPatrol" --version)" = "KelmarPatrol $VERSION" ]; }
+check "with the system's Qt hidden, the folder's program prints KelmarPatrol $VERSION" folder_runs
+
+cp -R demo/cfg "$work/cfg"
+caption=$(sed -n 's/^#define KP_TEXT_WINDOW_CAPTION "\(.*\)"$/\1/p' src/ui/window_layout.h)
+# opens_window PLATFORM SHOWN: starts the folder's program on the demo careers
+# with the system's Qt hidden, and waits up to 20 s for the command SHOWN to
+# see its window, the program still running.
+opens_window() {
+  local platform=$1 shown=$2 pid result=1
+  (QT_QPA_PLATFORM=$platform hidden_run "$folder/KelmarPatrol" "$work/cfg") >"$work/$platform.log" 2>&1 &
+  pid=$!
+  for _ in $(seq 100); do
+    if "$shown"; then
+      kill -0 "$pid" 2>/dev/null && result=0
+      break
+    fi
+    sleep 0.2
+  done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  [ "$result" -eq 0 ] || tail -n 20 "$work/$platform.log"
+  return "$result"
+}
+
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+servers+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
+DISPLAY=:$(cat "$work/display")
+export DISPLAY
+x11_shown() { xwininfo -name "$caption" 2>/dev/null | grep -q 'Map State: IsViewable'; }
+check "the folder's program opens its window on the demo careers on X11, the system's Qt hidden" opens_window xcb x11_shown
+unset DISPLAY
+
+mkdir -m 700 "$work/runtime"
+export XDG_RUNTIME_DIR=$work/runtime WAYLAND_DISPLAY=kelmar-test
+weston --backend=headless-backend.so --socket="$WAYLAND_DISPLAY" --idle-time=0 >"$work/weston.log" 2>&1 &
+servers+=($!)
+for _ in $(seq 50); do [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ] && break; sleep 0.2; done
+# The client's protocol trace: the window got its title, the compositor
+# configured it, and a painted buffer was attached after that.
+wayland_shown() {
+  grep -qF "set_title(\"$caption\")" "$work/wayland.log" &&
+    sed -n '/xdg_surface@[0-9]*\.configure(/,$p' "$work/wayland.log" | grep -q 'wl_surface@[0-9]*\.attach(wl_buffer'
+}
+if [ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]; then
+  export WAYLAND_DEBUG=client
+  check "the folder's program opens its window on the demo careers on Wayland (weston), the system's Qt hidden" opens_window wayland wayland_shown
+  unset WAYLAND_DEBUG
+else
+  echo "skip the window on Wayland: weston's headless compositor did not start"
+  sed 's/^/     /' "$work/weston.log" | tail -n 5
+fi
+unset WAYLAND_DISPLAY XDG_RUNTIME_DIR
+
+# The menu entry goes under ~/.local/share alone, and follows the folder.
+home=$work/home
+entry=$home/.local/share/applications/$ID.desktop
+in_home() {
+  echo "./.local/share/applications/$ID.desktop"
+  for size in "${SIZES[@]}"; do echo "./.local/share/icons/hicolor/${size}x${size}/apps/$ID.png"; done
+}
+# entry_points_at FOLDER: runs the folder's installer; the entry, valid, is the
+# shipped one starting that folder's program, and nothing else was written.
+entry_points_at() {
+  local at=$1
+  env -u XDG_DATA_HOME HOME="$home" "$at/install-desktop-entry" &&
+    desktop-file-validate "$entry" &&
+    grep -qxF "Exec=\"$at/KelmarPatrol\" %f" "$entry" &&
+    grep -qxF "TryExec=$at/KelmarPatrol" "$entry" &&
+    diff <(grep -v '^TryExec=' "$entry" | grep -v '^Exec=') <(grep -v '^Exec=' "$at/share/applications/$ID.desktop") &&
+    diff <(cd "$home" && find . -type f | sort) <(in_home | sort)
+}
+check "install-desktop-entry puts the menu entry and icons under ~/.local/share alone, for the folder's program" entry_points_at "$folder"
+mv "$place" "$work/moved, with blanks"
+folder="$work/moved, with blanks/$folder_name"
+check "run again after the folder moved, it points the entry at the new place" entry_points_at "$folder"
 
 # --- Its contents and fields. ---------------------------------------------
 dpkg-deb -c "$deb" | awk '$1 !~ /^d/ { print $6 }' | sed 's|^\./usr/||' | sort >"$work/deb-files"
