@@ -118,11 +118,11 @@ void ChangeHistory(benchmark::State& state, FileOps& ops) {
     Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
     const WorkingDate date{14, 4, 1942};
     for (auto _ : state) {
-        const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, 85.0f);
-        const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
         CareerTransaction change(ops, setup.folder.Path());
         const bool entered = change.Enter().entry == Entry::Ready;
+        const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, 85.0f);
         change.Begin(0, {writer.temp});
+        const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
         if (!entered || prepared.outcome != WriteOutcome::Ready ||
             !change.Replace(writer.file, writer.temp, prepared.old, prepared.fresh) ||
             !change.Commit()) {
