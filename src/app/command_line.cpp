@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "app/config_search.h"
-#include "app/start_folder.h"
 #include "career/file_names.h"
+#include "locate/config_search.h"
+#include "locate/folder_to_open.h"
 #include "ui/window_texts.h"
 
 namespace kp {
@@ -84,8 +84,7 @@ std::vector<HelpLine> Help(const std::filesystem::path& workingDirectory, FileOp
         help.push_back({option});
     }
     help.push_back({});
-    const CommandLine start = {CommandLine::Action::Run, workingDirectory, false, {}, {}};
-    const auto found = FindStartFolder(start, ops, folders);
+    const auto found = FindStartFolder({workingDirectory, false}, ops, folders);
     help.push_back({found ? kOpensNow + Utf8FromPath(found->cfg) : kNoneFound});
     return help;
 }

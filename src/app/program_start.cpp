@@ -13,7 +13,8 @@ CommandLine ReadArguments(const std::vector<std::string>& args, const UserFolder
 
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
                   const UserFolders& folders, const FolderChooser& choose) {
-    const StartFolder start = SettleStartFolder(line, SystemFileOps(), folders, choose);
+    const StartFolder start =
+        SettleStartFolder({line.folder, line.folderNamed}, SystemFileOps(), folders, choose);
     dlg.SelectOnOpening(start.career);
     return SeedAndFindCareers(dlg, random, ClockSeed(), SystemFileOps(), start.cfg);
 }

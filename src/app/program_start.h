@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/start_folder.h"
 #include "grid/random_source.h"
+#include "locate/folder_to_open.h"
 #include "platform/file_ops.h"
 #include "platform/user_folders.h"
 #include "ui/patrol_dialog.h"

@@ -6,11 +6,17 @@
 #include <optional>
 #include <string>
 
-#include "app/command_line.h"
 #include "platform/file_ops.h"
 #include "platform/user_folders.h"
 
 namespace kp {
+
+// Where a run was started: the folder named on its command line, else
+// (`named` false) the working directory.
+struct GivenFolder {
+    std::filesystem::path path;
+    bool named = false;
+};
 
 struct StartFolder {
     std::filesystem::path cfg;
@@ -26,7 +32,7 @@ StartFolder ConfigFolderOf(FileOps& ops, const std::filesystem::path& given);
 // working directory when it holds `careers`; else the folder remembered from
 // an earlier choice, while it holds `careers`; else the place the search
 // finds. Empty when none of them gives one.
-std::optional<StartFolder> FindStartFolder(const CommandLine& line, FileOps& ops,
+std::optional<StartFolder> FindStartFolder(const GivenFolder& given, FileOps& ops,
                                            const UserFolders& folders);
 
 // Shows the platform's folder chooser; empty when the user cancels.
@@ -35,7 +41,7 @@ using FolderChooser = std::function<std::optional<std::filesystem::path>()>;
 // FindStartFolder, else the folder the user chooses, which is remembered for
 // the next start when it holds `careers`; on Cancel the working directory,
 // where discovery finds no careers and the program ends with its message.
-StartFolder SettleStartFolder(const CommandLine& line, FileOps& ops, const UserFolders& folders,
+StartFolder SettleStartFolder(const GivenFolder& given, FileOps& ops, const UserFolders& folders,
                               const FolderChooser& choose);
 
 }  // namespace kp

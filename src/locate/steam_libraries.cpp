@@ -1,12 +1,12 @@
-#include "app/steam_libraries.h"
+#include "locate/steam_libraries.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
 
-#include "app/small_file.h"
 #include "career/file_names.h"
+#include "locate/settings_text.h"
 
 namespace kp {
 namespace {

@@ -1,10 +1,10 @@
-#include "app/remembered_folder.h"
+#include "locate/remembered_folder.h"
 
 #include <string>
 #include <string_view>
 
-#include "app/small_file.h"
 #include "career/file_names.h"
+#include "locate/settings_text.h"
 
 namespace kp {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/small_file.h"
+#include "locate/settings_text.h"
 
 #include <array>
 #include <cstddef>

@@ -1,4 +1,4 @@
-#include "app/start_folder.h"
+#include "locate/folder_to_open.h"
 
 #include <gtest/gtest.h>
 
@@ -8,17 +8,16 @@ namespace kp {
 namespace {
 
 namespace fs = std::filesystem;
-using Action = CommandLine::Action;
 
 const fs::path kSettings = "/home/u/.config/kelmarpatrol.conf";
 const UserFolders kFolders = {"", "/home/u", "", "", kSettings};
 
-CommandLine Unnamed(const char* workingDirectory) {
-    return {Action::Run, workingDirectory, false, {}, {}};
+GivenFolder Unnamed(const char* workingDirectory) {
+    return {workingDirectory, false};
 }
 
-CommandLine Named(const fs::path& folder) {
-    return {Action::Run, folder, true, {}, {}};
+GivenFolder Named(const fs::path& folder) {
+    return {folder, true};
 }
 
 TEST(StartFolder, TheSearchIsOnlyForAWorkingDirectoryWithoutCareers) {

@@ -1,4 +1,4 @@
-#include "app/launcher_prefixes.h"
+#include "locate/launcher_prefixes.h"
 
 #include <yaml-cpp/yaml.h>
 
@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/small_file.h"
 #include "career/file_names.h"
+#include "locate/settings_text.h"
 
 namespace kp {
 namespace {

@@ -1,10 +1,10 @@
-#include "app/start_folder.h"
+#include "locate/folder_to_open.h"
 
 #include <algorithm>
 
-#include "app/config_search.h"
-#include "app/remembered_folder.h"
 #include "career/file_names.h"
+#include "locate/config_search.h"
+#include "locate/remembered_folder.h"
 
 namespace kp {
 namespace {
@@ -42,13 +42,13 @@ StartFolder ConfigFolderOf(FileOps& ops, const fs::path& given) {
     return {folder, {}};
 }
 
-std::optional<StartFolder> FindStartFolder(const CommandLine& line, FileOps& ops,
+std::optional<StartFolder> FindStartFolder(const GivenFolder& given, FileOps& ops,
                                            const UserFolders& folders) {
-    if (line.folderNamed) {
-        return ConfigFolderOf(ops, line.folder);
+    if (given.named) {
+        return ConfigFolderOf(ops, given.path);
     }
-    if (HoldsCareers(ops, line.folder)) {
-        return StartFolder{line.folder, {}};
+    if (HoldsCareers(ops, given.path)) {
+        return StartFolder{given.path, {}};
     }
     if (const auto remembered = RememberedFolder(ops, folders.settingsFile);
         remembered && HoldsCareers(ops, *remembered)) {
@@ -60,14 +60,14 @@ std::optional<StartFolder> FindStartFolder(const CommandLine& line, FileOps& ops
     return std::nullopt;
 }
 
-StartFolder SettleStartFolder(const CommandLine& line, FileOps& ops, const UserFolders& folders,
+StartFolder SettleStartFolder(const GivenFolder& given, FileOps& ops, const UserFolders& folders,
                               const FolderChooser& choose) {
-    if (auto found = FindStartFolder(line, ops, folders)) {
+    if (auto found = FindStartFolder(given, ops, folders)) {
         return *found;
     }
     const std::optional<fs::path> chosen = choose();
     if (!chosen) {
-        return {line.folder, {}};
+        return {given.path, {}};
     }
     StartFolder start = ConfigFolderOf(ops, *chosen);
     if (HoldsCareers(ops, start.cfg)) {
