@@ -24,7 +24,7 @@ bool NamedCareers(const fs::path& folder) {
 
 }  // namespace
 
-StartFolder ConfigFolderOf(FileOps& ops, const fs::path& given) {
+FolderToOpen ConfigFolderOf(FileOps& ops, const fs::path& given) {
     fs::path folder = given.lexically_normal();
     // "cfg/careers/" names the folder "careers" too.
     if (!folder.has_filename() && folder.has_parent_path()) {
@@ -42,34 +42,34 @@ StartFolder ConfigFolderOf(FileOps& ops, const fs::path& given) {
     return {folder, {}};
 }
 
-std::optional<StartFolder> FindStartFolder(const GivenFolder& given, FileOps& ops,
-                                           const UserFolders& folders) {
+std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& ops,
+                                             const UserFolders& folders) {
     if (given.named) {
         return ConfigFolderOf(ops, given.path);
     }
     if (HoldsCareers(ops, given.path)) {
-        return StartFolder{given.path, {}};
+        return FolderToOpen{given.path, {}};
     }
     if (const auto remembered = RememberedFolder(ops, folders.settingsFile);
         remembered && HoldsCareers(ops, *remembered)) {
-        return StartFolder{*remembered, {}};
+        return FolderToOpen{*remembered, {}};
     }
     if (const auto found = FindConfigFolder(ops, folders)) {
-        return StartFolder{*found, {}};
+        return FolderToOpen{*found, {}};
     }
     return std::nullopt;
 }
 
-StartFolder SettleStartFolder(const GivenFolder& given, FileOps& ops, const UserFolders& folders,
-                              const FolderChooser& choose) {
-    if (auto found = FindStartFolder(given, ops, folders)) {
+FolderToOpen SettleFolderToOpen(const GivenFolder& given, FileOps& ops, const UserFolders& folders,
+                                const FolderChooser& choose) {
+    if (auto found = FindFolderToOpen(given, ops, folders)) {
         return *found;
     }
     const std::optional<fs::path> chosen = choose();
     if (!chosen) {
         return {given.path, {}};
     }
-    StartFolder start = ConfigFolderOf(ops, *chosen);
+    FolderToOpen start = ConfigFolderOf(ops, *chosen);
     if (HoldsCareers(ops, start.cfg)) {
         RememberFolder(ops, folders.settingsFile, start.cfg);
     }

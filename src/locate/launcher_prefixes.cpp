@@ -32,7 +32,7 @@ std::vector<std::string> SettingsTexts(FileOps& ops, const fs::path& folder,
             continue;
         }
         if (std::optional<std::string> text =
-                ReadSmallFile(ops, folder / PathFromUtf8(entry.name))) {
+                ReadSettingsText(ops, folder / PathFromUtf8(entry.name))) {
             texts.push_back(std::move(*text));
         }
     }

@@ -19,7 +19,7 @@ std::optional<std::filesystem::path> RememberedFolder(FileOps& ops,
     if (settingsFile.empty()) {
         return std::nullopt;
     }
-    const std::optional<std::string> text = ReadSmallFile(ops, settingsFile);
+    const std::optional<std::string> text = ReadSettingsText(ops, settingsFile);
     if (!text || !text->starts_with(kFolderKey)) {
         return std::nullopt;
     }

@@ -128,7 +128,7 @@ std::vector<fs::path> SteamLibraries(FileOps& ops, const fs::path& steamRoot) {
     bool steamFolderNamed = false;
     for (const auto& [folder, file] : kLibraryLists) {
         const std::optional<std::string> text =
-            ReadSmallFile(ops, steamRoot / PathFromUtf8(folder) / PathFromUtf8(file));
+            ReadSettingsText(ops, steamRoot / PathFromUtf8(folder) / PathFromUtf8(file));
         if (!text) {
             continue;
         }
