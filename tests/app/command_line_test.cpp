@@ -76,7 +76,7 @@ TEST(CommandLine, HelpAndVersionPrintAndEnd) {
     EXPECT_NE(helpOn({"/d", "", "", "", ""}).find("\n  /d/Kelmar/Data/cfg\n"), std::string::npos);
     const CommandLine version = ParseCommandLine({"x", "--version"}, ".", noFiles);
     EXPECT_EQ(version.action, Action::Version);
-    EXPECT_EQ(version.text, "KelmarPatrol 4.0.0.0\n");
+    EXPECT_EQ(version.text, "KelmarPatrol " KP_PROJECT_VERSION "\n");
 }
 
 TEST(CommandLine, HelpEndsWithTheFolderAStartWouldOpenNow) {
