@@ -3,9 +3,9 @@
 // Version or Error the program answers and ends without a window. Else, the
 // window system up, StartProgram settles the configuration folder (asking
 // the user when none is found), then StartInConfigFolder seeds the random
-// source once, with the clock's seconds, and lists the careers found there. The scenario
-// runner and the tests start at StartInConfigFolder with a folder and a seed
-// of their own.
+// source once, with the clock's seconds, and lists the careers found there.
+// The scenario runner and the tests start at StartInConfigFolder with a
+// folder and a seed of their own.
 #pragma once
 
 #include <cstdint>
