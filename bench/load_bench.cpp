@@ -35,7 +35,7 @@ void BM_LoadCareer(benchmark::State& state) {
     MemoryControls controls;
     RandomSource random;
     CKelmarPatrol2Dlg dialog(SystemFileOps(), random);
-    SeedAndFindCareers(dialog, random, 1, SystemFileOps(), cfg.Path());
+    StartInConfigFolder(dialog, random, 1, SystemFileOps(), cfg.Path());
     dialog.Attach(controls);
     dialog.OnInitDialog();
     controls.SetListSelection(0);

@@ -44,7 +44,7 @@ bool ChangeWithTanker(const std::filesystem::path& cfg) {
     kp::MemoryControls controls;
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::SeedAndFindCareers(dialog, random, 1, kp::SystemFileOps(), cfg)) {
+    if (!kp::StartInConfigFolder(dialog, random, 1, kp::SystemFileOps(), cfg)) {
         return false;
     }
     dialog.Attach(controls);

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/config_search.h"
 #include "career_fixture.h"
+#include "locate/config_search.h"
 #include "platform/file_ops.h"
 
 namespace kp {

@@ -15,7 +15,7 @@ int main(int argc, char** argv) {
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
     if (argc < 2 ||
-        !kp::SeedAndFindCareers(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), argv[1])) {
+        !kp::StartInConfigFolder(dialog, random, kp::ClockSeed(), kp::SystemFileOps(), argv[1])) {
         return 1;
     }
     kp::PatrolWindow window(dialog);

@@ -25,11 +25,15 @@ target_compile_options(kelmar_win32 PRIVATE ${KP_WARNINGS})
 # Templates 102 and 100, icon 128, string 101 and the manifest: every program
 # that opens the window carries them. The templates and the string are
 # expanded from the layout, src/ui/window_layout.h, by windres' preprocessor.
+# The manifest, with the version project() names, is generated beside the
+# window texts' version.
+configure_file(res/win32/KelmarPatrol.manifest.in ${KP_GENERATED_DIR}/KelmarPatrol.manifest @ONLY)
 add_library(kelmar_win32_resources OBJECT res/win32/kelmar_patrol.rc)
-target_include_directories(kelmar_win32_resources PRIVATE src res/win32)
+target_include_directories(kelmar_win32_resources PRIVATE src res/win32 ${KP_GENERATED_DIR})
 set_property(SOURCE res/win32/kelmar_patrol.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_CURRENT_SOURCE_DIR}/res/win32/kelmar_patrol.ico
-  ${CMAKE_CURRENT_SOURCE_DIR}/res/win32/KelmarPatrol.manifest
+  ${KP_GENERATED_DIR}/KelmarPatrol.manifest
+  ${KP_GENERATED_DIR}/ui/program_version.h
   ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/win32/resource_ids.h
   ${CMAKE_CURRENT_SOURCE_DIR}/src/ui/window_layout.h)
 

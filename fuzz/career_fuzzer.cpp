@@ -28,7 +28,7 @@ void RunCareer(const std::string_view files[4], int base, const std::string& gri
     kp::MemoryControls controls;
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(ops, random);
-    if (!kp::SeedAndFindCareers(dialog, random, 1, ops, "/cfg")) {
+    if (!kp::StartInConfigFolder(dialog, random, 1, ops, "/cfg")) {
         __builtin_trap();  // the career folder is always there
     }
     dialog.Attach(controls);

@@ -11,7 +11,8 @@ cd "$(dirname "$0")/.."
 
 ID=io.github.kelmarpatrol.KelmarPatrol
 NAME=kelmarpatrol
-VERSION=4.0.0.0
+# The version project() names in CMakeLists.txt, the one place it stands.
+VERSION=$(sed -n 's/^project(KelmarPatrol VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 SIZES=(16 32 48 64 128 256)
 
 bash scripts/install-deps.sh desktop-file-utils appstream file python3 unzip wine wine64 \

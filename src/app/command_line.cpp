@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/config_search.h"
-#include "app/start_folder.h"
 #include "career/file_names.h"
 #include "ui/window_texts.h"
 
@@ -62,19 +60,17 @@ std::string Wrapped(std::string_view line) {
     return out.append(line).append("\n");
 }
 
-std::vector<HelpLine> Help(const std::filesystem::path& workingDirectory, FileOps& ops,
-                           const UserFolders& folders) {
+std::vector<HelpLine> Help(const SearchFacts& search) {
     std::vector<HelpLine> help = {{kUsage}, {kFolder, true}};
     std::string without = kWithoutFolder;
-    if (!folders.settingsFile.empty()) {
-        without += kRemembered + Utf8FromPath(folders.settingsFile);
+    if (!search.settingsFile.empty()) {
+        without += kRemembered + Utf8FromPath(search.settingsFile);
     }
-    const std::vector<std::filesystem::path> places = ConfigSearchPlaces(ops, folders);
-    if (places.empty()) {
+    if (search.places.empty()) {
         help.push_back({without + "; else" + kAsked, true});
     } else {
         help.push_back({without + kSearched, true});
-        for (const std::filesystem::path& place : places) {
+        for (const std::filesystem::path& place : search.places) {
             help.push_back({"  " + Utf8FromPath(place)});
         }
         help.push_back({"else" + kAsked, true});
@@ -84,19 +80,8 @@ std::vector<HelpLine> Help(const std::filesystem::path& workingDirectory, FileOp
         help.push_back({option});
     }
     help.push_back({});
-    const CommandLine start = {CommandLine::Action::Run, workingDirectory, false, {}, {}};
-    const auto found = FindStartFolder(start, ops, folders);
-    help.push_back({found ? kOpensNow + Utf8FromPath(found->cfg) : kNoneFound});
+    help.push_back({search.opensNow ? kOpensNow + Utf8FromPath(*search.opensNow) : kNoneFound});
     return help;
-}
-
-CommandLine HelpCommand(const std::vector<HelpLine>& help) {
-    CommandLine line{CommandLine::Action::Help, {}, false, {}, {}};
-    for (const HelpLine& each : help) {
-        line.text += each.prose ? Wrapped(each.text) : each.text + "\n";
-        line.boxText += each.text + "\n";
-    }
-    return line;
 }
 
 // A line or two, the same in a terminal and in a box.
@@ -110,14 +95,22 @@ CommandLine Error(const std::string& what) {
 
 }  // namespace
 
+CommandLine HelpCommand(const SearchFacts& search) {
+    CommandLine line{CommandLine::Action::Help, {}, false, {}, {}};
+    for (const HelpLine& each : Help(search)) {
+        line.text += each.prose ? Wrapped(each.text) : each.text + "\n";
+        line.boxText += each.text + "\n";
+    }
+    return line;
+}
+
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
-                             const std::filesystem::path& workingDirectory, FileOps& ops,
-                             const UserFolders& folders) {
+                             const std::filesystem::path& workingDirectory, FileOps& ops) {
     std::vector<std::string> named;
     bool optionsEnded = false;
     for (const std::string& arg : args) {
         if (!optionsEnded && arg == "--help") {
-            return HelpCommand(Help(workingDirectory, ops, folders));
+            return {CommandLine::Action::Help, {}, false, {}, {}};
         }
         if (!optionsEnded && arg == "--version") {
             return Told(CommandLine::Action::Version,

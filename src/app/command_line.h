@@ -5,11 +5,11 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/file_ops.h"
-#include "platform/user_folders.h"
 
 namespace kp {
 
@@ -27,11 +27,20 @@ struct CommandLine {
 inline constexpr int kUsageErrorStatus = 2;
 
 // `args` without the program name; `workingDirectory` is used when no folder
-// is named, and a folder named must be one in `ops`; the help lists the
-// places searched below `folders` and ends with the folder a start without
-// FOLDER would open now.
+// is named, and a folder named must be one in `ops`. Help comes without its
+// text, which HelpCommand makes from what the search finds.
 CommandLine ParseCommandLine(const std::vector<std::string>& args,
-                             const std::filesystem::path& workingDirectory, FileOps& ops,
-                             const UserFolders& folders);
+                             const std::filesystem::path& workingDirectory, FileOps& ops);
+
+// What the help tells of the search for the configuration folder.
+struct SearchFacts {
+    std::vector<std::filesystem::path> places;      // searched, in order, "*" for any folder
+    std::filesystem::path settingsFile;             // keeps the folder the user chose; empty: none
+    std::optional<std::filesystem::path> opensNow;  // a start without FOLDER; none: it asks
+};
+
+// The help: the usage, where a start without FOLDER looks, the options, and
+// the folder it would open now.
+CommandLine HelpCommand(const SearchFacts& search);
 
 }  // namespace kp

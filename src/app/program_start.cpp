@@ -1,27 +1,61 @@
 #include "app/program_start.h"
 
+#include <algorithm>
 #include <ctime>
+#include <optional>
 
-#include "app/find_careers.h"
+#include "career/file_names.h"
+#include "grid/base_choice.h"
+#include "locate/config_search.h"
+#include "locate/find_careers.h"
 
 namespace kp {
+namespace {
+
+void ListCareers(CKelmarPatrol2Dlg& dlg, const std::filesystem::path& cfgFolder,
+                 const std::vector<std::string>& careers) {
+    dlg.m_strGrid.clear();
+    dlg.m_nDaysInPort = kDaysAtLandBase;
+    dlg.m_nTankerChoice = TankerChoice::kLandBase;
+    dlg.m_szCfgPath = Utf8FromPath(cfgFolder);
+    const std::size_t count = std::min(careers.size(), dlg.m_strCareerNames.size());
+    std::copy_n(careers.begin(), count, dlg.m_strCareerNames.begin());
+    dlg.m_nCareerCount = static_cast<int>(count);
+}
+
+}  // namespace
 
 CommandLine ReadArguments(const std::vector<std::string>& args, const UserFolders& folders) {
     // A working directory that cannot be named finds no careers either.
-    return ParseCommandLine(args, WorkingDirectory(), SystemFileOps(), folders);
+    return ReadArguments(args, WorkingDirectory(), SystemFileOps(), folders);
+}
+
+CommandLine ReadArguments(const std::vector<std::string>& args,
+                          const std::filesystem::path& workingDirectory, FileOps& ops,
+                          const UserFolders& folders) {
+    CommandLine line = ParseCommandLine(args, workingDirectory, ops);
+    if (line.action != CommandLine::Action::Help) {
+        return line;
+    }
+    const auto opens = FindFolderToOpen({workingDirectory, false}, ops, folders);
+    return HelpCommand({ConfigSearchPlaces(ops, folders), folders.settingsFile,
+                        opens ? std::optional(opens->cfg) : std::nullopt});
 }
 
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
                   const UserFolders& folders, const FolderChooser& choose) {
-    const StartFolder start = SettleStartFolder(line, SystemFileOps(), folders, choose);
-    dlg.SelectOnOpening(start.career);
-    return SeedAndFindCareers(dlg, random, ClockSeed(), SystemFileOps(), start.cfg);
+    const FolderToOpen start =
+        SettleFolderToOpen({line.folder, line.folderNamed}, SystemFileOps(), folders, choose);
+    dlg.SelectOnOpening(start.careerToSelect);
+    return StartInConfigFolder(dlg, random, ClockSeed(), SystemFileOps(), start.cfg);
 }
 
-bool SeedAndFindCareers(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed,
-                        FileOps& ops, const std::filesystem::path& cfgFolder) {
+bool StartInConfigFolder(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed,
+                         FileOps& ops, const std::filesystem::path& cfgFolder) {
     random.Seed(seed);
-    return FindCareers(dlg, ops, cfgFolder) != 0;
+    const std::vector<std::string> careers = FindCareers(ops, cfgFolder);
+    ListCareers(dlg, cfgFolder, careers);
+    return !careers.empty();
 }
 
 std::uint32_t ClockSeed() {

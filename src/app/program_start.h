@@ -2,10 +2,10 @@
 // window system. ReadArguments reads the command line once; on Help,
 // Version or Error the program answers and ends without a window. Else, the
 // window system up, StartProgram settles the configuration folder (asking
-// the user when none is found), then SeedAndFindCareers seeds the random
-// source once, with the clock's seconds, and finds the careers. The scenario
-// runner and the tests start at SeedAndFindCareers with a folder and a seed
-// of their own.
+// the user when none is found), then StartInConfigFolder seeds the random
+// source once, with the clock's seconds, and lists the careers found there.
+// The scenario runner and the tests start at StartInConfigFolder with a
+// folder and a seed of their own.
 #pragma once
 
 #include <cstdint>
@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "app/command_line.h"
-#include "app/start_folder.h"
 #include "grid/random_source.h"
+#include "locate/folder_to_open.h"
 #include "platform/file_ops.h"
 #include "platform/user_folders.h"
 #include "ui/patrol_dialog.h"
@@ -27,21 +27,28 @@ inline const std::string kNoCareersMessage =
     "Cannot find the Kelmar careers path.\nYou MUST place this program in your folder 'My "
     "Documents\\Kelmar\\Data\\cfg'.";
 
-// The program's arguments, without its name: ParseCommandLine in the
-// working directory, on the system's files.
+// The program's arguments, without its name, read in the working directory
+// on the system's files.
 CommandLine ReadArguments(const std::vector<std::string>& args, const UserFolders& folders);
+
+// ParseCommandLine, and for --help the help made from what the search finds
+// now below `folders` and from `workingDirectory`.
+CommandLine ReadArguments(const std::vector<std::string>& args,
+                          const std::filesystem::path& workingDirectory, FileOps& ops,
+                          const UserFolders& folders);
 
 // For a command line that asks for the window: the configuration folder
 // settled (`choose` is asked only when none is found), the career it names
-// selected on opening, then SeedAndFindCareers with ClockSeed. False when
+// selected on opening, then StartInConfigFolder with ClockSeed. False when
 // the program is to end with kNoCareersMessage instead of opening its window.
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
                   const UserFolders& folders, const FolderChooser& choose);
 
-// The one seeding of the random source, then career discovery in
-// `cfgFolder`; false when it finds no career.
-bool SeedAndFindCareers(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed,
-                        FileOps& ops, const std::filesystem::path& cfgFolder);
+// The one seeding of the random source, then the careers of `cfgFolder`
+// listed in the dialog, at most kMaxCareers of them, with the window's
+// first values (no grid, the land base); false when it finds no career.
+bool StartInConfigFolder(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed,
+                         FileOps& ops, const std::filesystem::path& cfgFolder);
 
 // The seed of a start without a chosen one: the clock's seconds, low 32 bits.
 std::uint32_t ClockSeed();

@@ -11,7 +11,8 @@
 
 // The texts.
 #define KP_TEXT_PROGRAM_NAME "KelmarPatrol"
-#define KP_TEXT_PROGRAM_VERSION "4.0.0.0"
+// KP_TEXT_PROGRAM_VERSION, from the version project() names in CMakeLists.txt.
+#include "ui/program_version.h"
 #define KP_TEXT_WINDOW_CAPTION "Orwen's Patrol Changer v4.0"
 #define KP_TEXT_ABOUT_CAPTION "About KelmarPatrol"
 #define KP_TEXT_ABOUT_VERSION "KelmarPatrol Version 4.0"

@@ -19,7 +19,7 @@ const UserFolders kNoFolders;
 MemoryFileOps noFiles;
 
 TEST(CommandLine, WithoutAFolderTheWorkingDirectoryIsUsed) {
-    const CommandLine line = ParseCommandLine({}, "/somewhere", noFiles, kNoFolders);
+    const CommandLine line = ParseCommandLine({}, "/somewhere", noFiles);
     EXPECT_EQ(line.action, Action::Run);
     EXPECT_EQ(line.folder, fs::path("/somewhere"));
 }
@@ -28,29 +28,28 @@ TEST(CommandLine, AFolderIsTakenRelativeToTheWorkingDirectoryOrAbsolute) {
     ScratchFolder scratch;
     fs::create_directories(scratch.Path() / "My Documents" / "cfg");
     const CommandLine relative =
-        ParseCommandLine({"My Documents/cfg"}, scratch.Path(), SystemFileOps(), kNoFolders);
+        ParseCommandLine({"My Documents/cfg"}, scratch.Path(), SystemFileOps());
     EXPECT_EQ(relative.action, Action::Run);
     EXPECT_EQ(relative.folder, (scratch.Path() / "My Documents" / "cfg").lexically_normal());
     const fs::path absolute = scratch.Path() / "My Documents";
-    EXPECT_EQ(
-        ParseCommandLine({absolute.string()}, "/elsewhere", SystemFileOps(), kNoFolders).folder,
-        absolute.lexically_normal());
+    EXPECT_EQ(ParseCommandLine({absolute.string()}, "/elsewhere", SystemFileOps()).folder,
+              absolute.lexically_normal());
     // After "--" a name that looks like an option is a folder.
     fs::create_directories(scratch.Path() / "-cfg");
-    EXPECT_EQ(ParseCommandLine({"--", "-cfg"}, scratch.Path(), SystemFileOps(), kNoFolders).action,
+    EXPECT_EQ(ParseCommandLine({"--", "-cfg"}, scratch.Path(), SystemFileOps()).action,
               Action::Run);
 }
 
 TEST(CommandLine, AFolderIsLookedForInTheFilesGiven) {
     MemoryFileOps ops;
     ops.Put("/games/cfg/careers/Prien/patrols.cfg", "x");
-    const CommandLine line = ParseCommandLine({"cfg/careers"}, "/games", ops, kNoFolders);
+    const CommandLine line = ParseCommandLine({"cfg/careers"}, "/games", ops);
     EXPECT_EQ(line.action, Action::Run);
     EXPECT_EQ(line.folder, fs::path("/games/cfg/careers").lexically_normal());
-    EXPECT_EQ(ParseCommandLine({"cfg/careers/Prien/patrols.cfg"}, "/games", ops, kNoFolders).text,
+    EXPECT_EQ(ParseCommandLine({"cfg/careers/Prien/patrols.cfg"}, "/games", ops).text,
               "KelmarPatrol: no such folder: 'cfg/careers/Prien/patrols.cfg'\n"
               "Try 'KelmarPatrol --help'.\n");
-    EXPECT_EQ(ParseCommandLine({"cfg"}, "/games", noFiles, kNoFolders).action, Action::Error);
+    EXPECT_EQ(ParseCommandLine({"cfg"}, "/games", noFiles).action, Action::Error);
 }
 
 TEST(CommandLine, TheProgramReadsItsArgumentsInTheWorkingDirectory) {
@@ -60,12 +59,12 @@ TEST(CommandLine, TheProgramReadsItsArgumentsInTheWorkingDirectory) {
 }
 
 TEST(CommandLine, HelpAndVersionPrintAndEnd) {
-    const CommandLine help = ParseCommandLine({"--help"}, ".", noFiles, kNoFolders);
+    const CommandLine help = ReadArguments({"--help"}, ".", noFiles, kNoFolders);
     EXPECT_EQ(help.action, Action::Help);
     EXPECT_EQ(help.text.rfind("Usage: KelmarPatrol [FOLDER]\n", 0), 0u);
     // The places searched, in the order searched, with this system's separators.
     const auto helpOn = [](const UserFolders& folders) {
-        std::string text = ParseCommandLine({"--help"}, ".", noFiles, folders).text;
+        std::string text = ReadArguments({"--help"}, ".", noFiles, folders).text;
         std::replace(text.begin(), text.end(), '\\', '/');
         return text;
     };
@@ -75,15 +74,15 @@ TEST(CommandLine, HelpAndVersionPrintAndEnd) {
     EXPECT_LT(prefix, wine);
     EXPECT_NE(wine, std::string::npos);
     EXPECT_NE(helpOn({"/d", "", "", "", ""}).find("\n  /d/Kelmar/Data/cfg\n"), std::string::npos);
-    const CommandLine version = ParseCommandLine({"x", "--version"}, ".", noFiles, kNoFolders);
+    const CommandLine version = ParseCommandLine({"x", "--version"}, ".", noFiles);
     EXPECT_EQ(version.action, Action::Version);
-    EXPECT_EQ(version.text, "KelmarPatrol 4.0.0.0\n");
+    EXPECT_EQ(version.text, "KelmarPatrol " KP_PROJECT_VERSION "\n");
 }
 
 TEST(CommandLine, HelpEndsWithTheFolderAStartWouldOpenNow) {
     const UserFolders folders = {"", "/home/u", "", "", "/home/u/.config/kelmarpatrol.conf"};
     MemoryFileOps ops;
-    const auto help = [&] { return ParseCommandLine({"--help"}, "/elsewhere", ops, folders); };
+    const auto help = [&] { return ReadArguments({"--help"}, "/elsewhere", ops, folders); };
     // With this system's separators as "/".
     const auto lastLine = [&] {
         std::string text = help().text;
@@ -126,8 +125,7 @@ TEST(CommandLine, MistakesAreExplained) {
         {{"a", "b"}, "KelmarPatrol: one configuration folder at most\n"},
     };
     for (const auto& c : cases) {
-        const CommandLine line =
-            ParseCommandLine(c.args, scratch.Path(), SystemFileOps(), kNoFolders);
+        const CommandLine line = ParseCommandLine(c.args, scratch.Path(), SystemFileOps());
         EXPECT_EQ(line.action, Action::Error) << c.text;
         EXPECT_EQ(line.text, c.text + "Try 'KelmarPatrol --help'.\n");
     }

@@ -17,8 +17,8 @@ int main(int argc, char** argv) {
     kp::MemoryControls controls;
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::SeedAndFindCareers(dialog, random, 1, kp::SystemFileOps(),
-                                kp::PathFromUtf8(argv[argc - 1]))) {
+    if (!kp::StartInConfigFolder(dialog, random, 1, kp::SystemFileOps(),
+                                 kp::PathFromUtf8(argv[argc - 1]))) {
         std::cerr << "no career\n";
         return 1;
     }

@@ -14,7 +14,7 @@ class ModelDriver final : public ScenarioDriver {
                MessageHandler onMessage) override {
         dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
-        if (!SeedAndFindCareers(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
+        if (!StartInConfigFolder(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
             onMessage_(kNoCareersMessage, MessageButtons::Ok);
             return false;
         }

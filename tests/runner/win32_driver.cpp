@@ -36,7 +36,7 @@ class Win32Driver final : public ScenarioDriver {
         dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
         ui_.emplace([this, cfgFolder, seed] {
-            if (!SeedAndFindCareers(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
+            if (!StartInConfigFolder(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
                 ShowProgramMessage(nullptr, kNoCareersMessage, MessageButtons::Ok);
                 return;
             }

@@ -57,7 +57,7 @@ class WindowDriver final : public ScenarioDriver {
                MessageHandler onMessage) override {
         dialog_.SetClock([] { return kScenarioTime; });
         onMessage_ = std::move(onMessage);
-        if (!SeedAndFindCareers(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
+        if (!StartInConfigFolder(dialog_, random_, seed, SystemFileOps(), cfgFolder)) {
             ShowProgramMessage(nullptr, kNoCareersMessage, MessageButtons::Ok);
             return false;
         }

@@ -19,7 +19,7 @@ DialogFixture::DialogFixture(FileOps& files)
 }
 
 bool DialogFixture::Open(const std::filesystem::path& cfgFolder, std::uint32_t seed) {
-    if (!SeedAndFindCareers(dlg, random, seed, files_, cfgFolder)) {
+    if (!StartInConfigFolder(dlg, random, seed, files_, cfgFolder)) {
         return false;
     }
     dlg.OnInitDialog();

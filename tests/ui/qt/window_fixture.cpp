@@ -54,7 +54,7 @@ WindowTest::WindowTest()
     WriteCareer(folder_.Path(), kBroken, std::nullopt);
     WriteCareer(folder_.Path(), kAtHome, "BF17");
     WriteCareer(folder_.Path(), kUmlaut, "AM52");
-    EXPECT_TRUE(SeedAndFindCareers(dialog_, random_, 1, SystemFileOps(), folder_.Path()));
+    EXPECT_TRUE(StartInConfigFolder(dialog_, random_, 1, SystemFileOps(), folder_.Path()));
 
     window_ = std::make_unique<PatrolWindow>(dialog_);
     QObject::connect(window_.get(), &QDialog::finished, window_.get(),

@@ -40,7 +40,7 @@ class Win32WindowTest : public ::testing::Test {
                  fs::copy_options::recursive);
         ui_.emplace([this] {
             ASSERT_TRUE(
-                SeedAndFindCareers(dialog_, random_, 1, SystemFileOps(), folder_.Path() / "cfg"));
+                StartInConfigFolder(dialog_, random_, 1, SystemFileOps(), folder_.Path() / "cfg"));
             PatrolWindow window(dialog_);
             window_ = &window;
             result_ = window.Run();

@@ -1,4 +1,5 @@
-// The whole text of a launcher's small settings file, read through FileOps.
+// The whole text of a small settings file (Steam's library list, a
+// launcher's game file, the program's own), read through FileOps.
 #pragma once
 
 #include <filesystem>
@@ -11,6 +12,6 @@ namespace kp {
 
 // Empty when the file cannot be read or is larger than a settings file ever
 // is; such a file is passed over, not read in part.
-std::optional<std::string> ReadSmallFile(FileOps& ops, const std::filesystem::path& path);
+std::optional<std::string> ReadSettingsText(FileOps& ops, const std::filesystem::path& path);
 
 }  // namespace kp

@@ -1,10 +1,10 @@
-#include "app/start_folder.h"
+#include "locate/folder_to_open.h"
 
 #include <algorithm>
 
-#include "app/config_search.h"
-#include "app/remembered_folder.h"
 #include "career/file_names.h"
+#include "locate/config_search.h"
+#include "locate/remembered_folder.h"
 
 namespace kp {
 namespace {
@@ -24,7 +24,7 @@ bool NamedCareers(const fs::path& folder) {
 
 }  // namespace
 
-StartFolder ConfigFolderOf(FileOps& ops, const fs::path& given) {
+FolderToOpen ConfigFolderOf(FileOps& ops, const fs::path& given) {
     fs::path folder = given.lexically_normal();
     // "cfg/careers/" names the folder "careers" too.
     if (!folder.has_filename() && folder.has_parent_path()) {
@@ -42,34 +42,34 @@ StartFolder ConfigFolderOf(FileOps& ops, const fs::path& given) {
     return {folder, {}};
 }
 
-std::optional<StartFolder> FindStartFolder(const CommandLine& line, FileOps& ops,
-                                           const UserFolders& folders) {
-    if (line.folderNamed) {
-        return ConfigFolderOf(ops, line.folder);
+std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& ops,
+                                             const UserFolders& folders) {
+    if (given.named) {
+        return ConfigFolderOf(ops, given.path);
     }
-    if (HoldsCareers(ops, line.folder)) {
-        return StartFolder{line.folder, {}};
+    if (HoldsCareers(ops, given.path)) {
+        return FolderToOpen{given.path, {}};
     }
     if (const auto remembered = RememberedFolder(ops, folders.settingsFile);
         remembered && HoldsCareers(ops, *remembered)) {
-        return StartFolder{*remembered, {}};
+        return FolderToOpen{*remembered, {}};
     }
     if (const auto found = FindConfigFolder(ops, folders)) {
-        return StartFolder{*found, {}};
+        return FolderToOpen{*found, {}};
     }
     return std::nullopt;
 }
 
-StartFolder SettleStartFolder(const CommandLine& line, FileOps& ops, const UserFolders& folders,
-                              const FolderChooser& choose) {
-    if (auto found = FindStartFolder(line, ops, folders)) {
+FolderToOpen SettleFolderToOpen(const GivenFolder& given, FileOps& ops, const UserFolders& folders,
+                                const FolderChooser& choose) {
+    if (auto found = FindFolderToOpen(given, ops, folders)) {
         return *found;
     }
     const std::optional<fs::path> chosen = choose();
     if (!chosen) {
-        return {line.folder, {}};
+        return {given.path, {}};
     }
-    StartFolder start = ConfigFolderOf(ops, *chosen);
+    FolderToOpen start = ConfigFolderOf(ops, *chosen);
     if (HoldsCareers(ops, start.cfg)) {
         RememberFolder(ops, folders.settingsFile, start.cfg);
     }

@@ -1,4 +1,4 @@
-#include "app/small_file.h"
+#include "locate/settings_text.h"
 
 #include <array>
 #include <cstddef>
@@ -11,7 +11,7 @@ constexpr std::size_t kLargestSettingsFile = 1 << 20;
 
 }  // namespace
 
-std::optional<std::string> ReadSmallFile(FileOps& ops, const std::filesystem::path& path) {
+std::optional<std::string> ReadSettingsText(FileOps& ops, const std::filesystem::path& path) {
     const auto file = ops.OpenRead(path);
     if (!file) {
         return std::nullopt;

@@ -1,4 +1,4 @@
-#include "app/config_search.h"
+#include "locate/config_search.h"
 
 #include <algorithm>
 #include <array>
@@ -9,10 +9,10 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "app/steam_libraries.h"
 #include "career/file_names.h"
+#include "locate/steam_libraries.h"
 #ifdef KP_READS_LAUNCHER_FILES
-#include "app/launcher_prefixes.h"
+#include "locate/launcher_prefixes.h"
 #endif
 
 namespace kp {

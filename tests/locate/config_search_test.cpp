@@ -1,4 +1,4 @@
-#include "app/config_search.h"
+#include "locate/config_search.h"
 
 #include <gtest/gtest.h>
 

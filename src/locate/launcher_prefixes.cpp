@@ -1,4 +1,4 @@
-#include "app/launcher_prefixes.h"
+#include "locate/launcher_prefixes.h"
 
 #include <yaml-cpp/yaml.h>
 
@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/small_file.h"
 #include "career/file_names.h"
+#include "locate/settings_text.h"
 
 namespace kp {
 namespace {
@@ -32,7 +32,7 @@ std::vector<std::string> SettingsTexts(FileOps& ops, const fs::path& folder,
             continue;
         }
         if (std::optional<std::string> text =
-                ReadSmallFile(ops, folder / PathFromUtf8(entry.name))) {
+                ReadSettingsText(ops, folder / PathFromUtf8(entry.name))) {
             texts.push_back(std::move(*text));
         }
     }

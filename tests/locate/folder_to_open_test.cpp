@@ -1,4 +1,4 @@
-#include "app/start_folder.h"
+#include "locate/folder_to_open.h"
 
 #include <gtest/gtest.h>
 
@@ -8,20 +8,19 @@ namespace kp {
 namespace {
 
 namespace fs = std::filesystem;
-using Action = CommandLine::Action;
 
 const fs::path kSettings = "/home/u/.config/kelmarpatrol.conf";
 const UserFolders kFolders = {"", "/home/u", "", "", kSettings};
 
-CommandLine Unnamed(const char* workingDirectory) {
-    return {Action::Run, workingDirectory, false, {}, {}};
+GivenFolder Unnamed(const char* workingDirectory) {
+    return {workingDirectory, false};
 }
 
-CommandLine Named(const fs::path& folder) {
-    return {Action::Run, folder, true, {}, {}};
+GivenFolder Named(const fs::path& folder) {
+    return {folder, true};
 }
 
-TEST(StartFolder, TheSearchIsOnlyForAWorkingDirectoryWithoutCareers) {
+TEST(FolderToOpen, TheSearchIsOnlyForAWorkingDirectoryWithoutCareers) {
     const UserFolders folders = {"", "/home/u", "", "", ""};
     const fs::path kept = "/home/u/.wine/drive_c/users/u/Documents/Kelmar/Data/cfg";
     MemoryFileOps ops;
@@ -29,13 +28,13 @@ TEST(StartFolder, TheSearchIsOnlyForAWorkingDirectoryWithoutCareers) {
     ops.Put("/named/notes.txt", "x");
     ops.Put("/started/CAREERS/notes.txt", "x");
     ops.Put("/elsewhere/careers.txt", "x");
-    EXPECT_EQ(FindStartFolder(Named("/named"), ops, folders)->cfg, fs::path("/named"));
-    EXPECT_EQ(FindStartFolder(Unnamed("/started"), ops, folders)->cfg, fs::path("/started"));
-    EXPECT_EQ(FindStartFolder(Unnamed("/elsewhere"), ops, folders)->cfg, kept);
-    EXPECT_EQ(FindStartFolder(Unnamed("/elsewhere"), ops, UserFolders{}), std::nullopt);
+    EXPECT_EQ(FindFolderToOpen(Named("/named"), ops, folders)->cfg, fs::path("/named"));
+    EXPECT_EQ(FindFolderToOpen(Unnamed("/started"), ops, folders)->cfg, fs::path("/started"));
+    EXPECT_EQ(FindFolderToOpen(Unnamed("/elsewhere"), ops, folders)->cfg, kept);
+    EXPECT_EQ(FindFolderToOpen(Unnamed("/elsewhere"), ops, UserFolders{}), std::nullopt);
 }
 
-TEST(StartFolder, ACareersFolderOrACareerFolderOpensTheFolderAbove) {
+TEST(FolderToOpen, ACareersFolderOrACareerFolderOpensTheFolderAbove) {
     MemoryFileOps ops;
     ops.Put("/cfg/Careers/Prien/patrols.cfg", "x");
     ops.Put("/cfg/Careers/Prien/7/save.psc", "x");
@@ -53,13 +52,13 @@ TEST(StartFolder, ACareersFolderOrACareerFolderOpensTheFolderAbove) {
         {"/cfg/Careers/Prien/7", "/cfg/Careers/Prien/7", ""},
     };
     for (const auto& c : cases) {
-        const StartFolder start = ConfigFolderOf(ops, c.given);
+        const FolderToOpen start = ConfigFolderOf(ops, c.given);
         EXPECT_EQ(start.cfg, c.cfg) << c.given;
-        EXPECT_EQ(start.career, c.career) << c.given;
+        EXPECT_EQ(start.careerToSelect, c.career) << c.given;
     }
 }
 
-TEST(StartFolder, TheChooserIsAskedOnlyWhenNothingIsFoundAndItsChoiceIsKept) {
+TEST(FolderToOpen, TheChooserIsAskedOnlyWhenNothingIsFoundAndItsChoiceIsKept) {
     MemoryFileOps ops;
     ops.Put("/games/cfg/careers/Prien/patrols.cfg", "x");
     ops.Put("/started/careers/Topp/patrols.cfg", "x");
@@ -71,37 +70,37 @@ TEST(StartFolder, TheChooserIsAskedOnlyWhenNothingIsFoundAndItsChoiceIsKept) {
     };
 
     // Cancel: the working directory, where discovery ends the program; nothing kept.
-    StartFolder start = SettleStartFolder(Unnamed("/elsewhere"), ops, kFolders, choose);
+    FolderToOpen start = SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose);
     EXPECT_EQ(asked, 1);
     EXPECT_EQ(start.cfg, fs::path("/elsewhere"));
     EXPECT_EQ(ops.Files().count(kSettings), 0u);
 
     // A career's folder chosen: the folder above it, that career, and kept.
     answer = "/games/cfg/careers/Prien";
-    start = SettleStartFolder(Unnamed("/elsewhere"), ops, kFolders, choose);
+    start = SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose);
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(start.cfg, fs::path("/games/cfg"));
-    EXPECT_EQ(start.career, "Prien");
+    EXPECT_EQ(start.careerToSelect, "Prien");
 
     // The next start finds the kept folder without asking, after a folder
     // named and the working directory.
-    start = SettleStartFolder(Unnamed("/elsewhere"), ops, kFolders, choose);
+    start = SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose);
     EXPECT_EQ(start.cfg, fs::path("/games/cfg"));
-    EXPECT_EQ(start.career, "");
-    EXPECT_EQ(SettleStartFolder(Unnamed("/started"), ops, kFolders, choose).cfg,
+    EXPECT_EQ(start.careerToSelect, "");
+    EXPECT_EQ(SettleFolderToOpen(Unnamed("/started"), ops, kFolders, choose).cfg,
               fs::path("/started"));
-    EXPECT_EQ(SettleStartFolder(Named("/started/careers"), ops, kFolders, choose).cfg,
+    EXPECT_EQ(SettleFolderToOpen(Named("/started/careers"), ops, kFolders, choose).cfg,
               fs::path("/started"));
     EXPECT_EQ(asked, 2);
 
     // Before the search: a kept folder wins over one found.
     ops.Put("/home/u/.wine/drive_c/users/u/Documents/Kelmar/Data/cfg/careers/Luth/patrols.cfg",
             "x");
-    EXPECT_EQ(SettleStartFolder(Unnamed("/elsewhere"), ops, kFolders, choose).cfg,
+    EXPECT_EQ(SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose).cfg,
               fs::path("/games/cfg"));
     // A kept folder that lost its careers is passed over.
     ops.Remove("/games/cfg/careers/Prien/patrols.cfg");
-    EXPECT_EQ(SettleStartFolder(Unnamed("/elsewhere"), ops, kFolders, choose).cfg,
+    EXPECT_EQ(SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose).cfg,
               fs::path("/home/u/.wine/drive_c/users/u/Documents/Kelmar/Data/cfg"));
     EXPECT_EQ(asked, 2);
 }

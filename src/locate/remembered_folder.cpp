@@ -1,10 +1,10 @@
-#include "app/remembered_folder.h"
+#include "locate/remembered_folder.h"
 
 #include <string>
 #include <string_view>
 
-#include "app/small_file.h"
 #include "career/file_names.h"
+#include "locate/settings_text.h"
 
 namespace kp {
 namespace {
@@ -19,7 +19,7 @@ std::optional<std::filesystem::path> RememberedFolder(FileOps& ops,
     if (settingsFile.empty()) {
         return std::nullopt;
     }
-    const std::optional<std::string> text = ReadSmallFile(ops, settingsFile);
+    const std::optional<std::string> text = ReadSettingsText(ops, settingsFile);
     if (!text || !text->starts_with(kFolderKey)) {
         return std::nullopt;
     }

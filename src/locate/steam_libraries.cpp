@@ -1,12 +1,12 @@
-#include "app/steam_libraries.h"
+#include "locate/steam_libraries.h"
 
 #include <algorithm>
 #include <array>
 #include <optional>
 #include <string>
 
-#include "app/small_file.h"
 #include "career/file_names.h"
+#include "locate/settings_text.h"
 
 namespace kp {
 namespace {
@@ -128,7 +128,7 @@ std::vector<fs::path> SteamLibraries(FileOps& ops, const fs::path& steamRoot) {
     bool steamFolderNamed = false;
     for (const auto& [folder, file] : kLibraryLists) {
         const std::optional<std::string> text =
-            ReadSmallFile(ops, steamRoot / PathFromUtf8(folder) / PathFromUtf8(file));
+            ReadSettingsText(ops, steamRoot / PathFromUtf8(folder) / PathFromUtf8(file));
         if (!text) {
             continue;
         }
