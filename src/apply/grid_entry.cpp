@@ -28,7 +28,7 @@ bool NormalizeGridEntry(std::string& grid) {
         grid[2] = '0';
     }
     fault = !InRange(grid[3], '0', '9') || fault;
-    if (grid == "----") {
+    if (grid == format::kAtBaseArea) {
         grid = format::kNoArea;
         return true;
     }

@@ -36,5 +36,7 @@ inline constexpr std::string_view kRadarUpgradeKey = "RadarWarningReceiverUpg=";
 // A patrol area is a grid of this many characters, or "NULL" for none.
 inline constexpr std::size_t kGridLength = 4;
 inline constexpr std::string_view kNoArea = "NULL";
+// What the grid field shows for a boat at a base; entered, it is written as kNoArea.
+inline constexpr std::string_view kAtBaseArea = "----";
 
 }  // namespace kp::format

@@ -142,7 +142,7 @@ std::optional<std::string> MarkDrawnGrid(std::string area, SeaStatus seaStatus) 
         area += '*';
     }
     if (seaStatus == SeaStatus::kAtBase) {
-        area = kAtBaseArea;
+        area = format::kAtBaseArea;
     }
     return area;
 }

@@ -13,8 +13,6 @@
 
 namespace kp {
 
-inline constexpr std::string_view kAtBaseArea = "----";
-
 // A Type XXI draws from the Type VII or Type IX lists (two draws decide);
 // every other class is kept and draws nothing.
 BoatClass ClassForDraw(BoatClass boatClass, int startYear, RandomSource& random);

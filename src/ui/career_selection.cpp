@@ -121,7 +121,7 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
     m_nDaysInPort = kDaysAtLandBase;
     m_strSeaStatus = SeaStatusText(m_nSeaStatus);
     if (m_nSeaStatus == SeaStatus::kAtBase) {
-        m_strGrid = kAtBaseArea;
+        m_strGrid = format::kAtBaseArea;
     }
     careerLoaded_ = true;
     UpdateData(false);
