@@ -47,8 +47,10 @@ std::optional<StartFolder> FindStartFolder(const CommandLine& line, FileOps& ops
     if (line.folderNamed) {
         return ConfigFolderOf(ops, line.folder);
     }
-    if (HoldsCareers(ops, line.folder)) {
-        return StartFolder{line.folder, {}};
+    // Started inside `careers` or one career's folder, as from a terminal
+    // after `cd careers`: the folder above, as when it is named.
+    if (StartFolder here = ConfigFolderOf(ops, line.folder); HoldsCareers(ops, here.cfg)) {
+        return here;
     }
     if (const auto remembered = RememberedFolder(ops, folders.settingsFile);
         remembered && HoldsCareers(ops, *remembered)) {

@@ -56,6 +56,13 @@ TEST(StartFolder, ACareersFolderOrACareerFolderOpensTheFolderAbove) {
         const StartFolder start = ConfigFolderOf(ops, c.given);
         EXPECT_EQ(start.cfg, c.cfg) << c.given;
         EXPECT_EQ(start.career, c.career) << c.given;
+        // Started there without a folder named: the same, where it finds careers.
+        const auto started = FindStartFolder(Unnamed(c.given.string().c_str()), ops, {});
+        EXPECT_EQ(started.has_value(), c.cfg == "/cfg") << c.given;
+        if (started) {
+            EXPECT_EQ(started->cfg, c.cfg) << c.given;
+            EXPECT_EQ(started->career, c.career) << c.given;
+        }
     }
 }
 
