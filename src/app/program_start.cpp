@@ -3,12 +3,21 @@
 #include <ctime>
 
 #include "app/find_careers.h"
+#include "ui/window_texts.h"
 
 namespace kp {
 
 CommandLine ReadArguments(const std::vector<std::string>& args, const UserFolders& folders) {
     // A working directory that cannot be named finds no careers either.
     return ParseCommandLine(args, WorkingDirectory(), SystemFileOps(), folders);
+}
+
+std::string NoCareersFoundMessage(std::string_view cfgFolder) {
+    return "Cannot find the Kelmar careers in the folder '" + std::string(cfgFolder) +
+           "'.\nName the configuration folder, the folder that holds 'careers', when you start "
+           "the program: " +
+           std::string(kProgramName) +
+           " FOLDER. Started without FOLDER, it asks for one again where it finds none.";
 }
 
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
