@@ -20,8 +20,15 @@ const std::string kSearched =
     "; else the one of these places whose 'careers' holds a career (names in any letter case; "
     "where several do, the one where a career was played last):";
 const std::string kAsked = " the folder you choose when asked.";
-const std::vector<std::string> kOptions = {"  --help     show this help and exit",
-                                           "  --version  show the version and exit"};
+const std::vector<std::string> kOptions = {"  -h, --help     show this help and exit",
+                                           "      --version  show the version and exit"};
+// Where the window's commands are, which no button shows.
+const std::string kCommands =
+    "In the window, a right click, the menu key or Shift+F10 opens "
+    "the menu with \"" +
+    WithoutAccessKeys(kAboutMenuItem) + "\" (also F1) and \"" + WithoutAccessKeys(kUndoMenuItem) +
+    "\" (also Ctrl+Alt+Z), which puts back the files of the selected "
+    "career's last change.";
 const std::string kOpensNow = "Now without FOLDER it opens ";
 const std::string kNoneFound = "Now without FOLDER it finds no configuration folder and asks.";
 
@@ -80,6 +87,8 @@ std::vector<HelpLine> Help(const SearchFacts& search) {
         help.push_back({option});
     }
     help.push_back({});
+    help.push_back({kCommands, true});
+    help.push_back({});
     help.push_back({search.opensNow ? kOpensNow + Utf8FromPath(*search.opensNow) : kNoneFound});
     return help;
 }
@@ -109,7 +118,7 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
     std::vector<std::string> named;
     bool optionsEnded = false;
     for (const std::string& arg : args) {
-        if (!optionsEnded && arg == "--help") {
+        if (!optionsEnded && (arg == "--help" || arg == "-h")) {
             return {CommandLine::Action::Help, {}, false, {}, {}};
         }
         if (!optionsEnded && arg == "--version") {

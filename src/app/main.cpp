@@ -46,7 +46,8 @@ int main(int argc, char** argv) {
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
     if (!kp::StartProgram(dialog, random, line, folders, kp::ChooseFolder)) {
-        kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
+        kp::ShowProgramMessage(nullptr, kp::NoCareersFoundMessage(dialog.m_szCfgPath),
+                               kp::MessageButtons::Ok);
         return 0;
     }
     kp::PatrolWindow window(dialog);

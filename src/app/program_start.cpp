@@ -8,6 +8,7 @@
 #include "grid/base_choice.h"
 #include "locate/config_search.h"
 #include "locate/find_careers.h"
+#include "ui/window_texts.h"
 
 namespace kp {
 namespace {
@@ -40,6 +41,14 @@ CommandLine ReadArguments(const std::vector<std::string>& args,
     const auto opens = FindFolderToOpen({workingDirectory, false}, ops, folders);
     return HelpCommand({ConfigSearchPlaces(ops, folders), folders.settingsFile,
                         opens ? std::optional(opens->cfg) : std::nullopt});
+}
+
+std::string NoCareersFoundMessage(std::string_view cfgFolder) {
+    return "Cannot find the Kelmar careers in the folder '" + std::string(cfgFolder) +
+           "'.\nName the configuration folder, the folder that holds 'careers', when you start "
+           "the program: " +
+           std::string(kProgramName) +
+           " FOLDER. Started without FOLDER, it asks for one again where it finds none.";
 }
 
 bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,

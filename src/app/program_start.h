@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/command_line.h"
@@ -26,6 +27,10 @@ namespace kp {
 inline const std::string kNoCareersMessage =
     "Cannot find the Kelmar careers path.\nYou MUST place this program in your folder 'My "
     "Documents\\Kelmar\\Data\\cfg'.";
+
+// The same for a player on Linux, where the program is installed, not placed
+// in a Windows folder: the folder looked in, and how to give another.
+std::string NoCareersFoundMessage(std::string_view cfgFolder);
 
 // The program's arguments, without its name, read in the working directory
 // on the system's files.

@@ -1,6 +1,7 @@
 #include "apply/writers.h"
 
 #include "career/career_format.h"
+#include "career/file_messages.h"
 #include "career/file_names.h"
 #include "career/text_convert.h"
 
@@ -33,24 +34,21 @@ std::function<KeyEdit(std::string_view)> SetDatePart(const std::optional<Working
 }  // namespace
 
 const WriterMessages kHistoryMessages{
-    "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
-    "Documents\\Kelmar'.",
+    std::string(MissingFileMessage(CareerFileKind::History, FileTask::Rewrite)),
     "There is an error in your 'Patrols.cfg' file.",
     "Failed to write the new data to your 'patrols.cfg' file.",
     "",
 };
 
 const WriterMessages kCareerMessages{
-    "Cannot find your 'careers_0.cfg' file.\nYou MUST place this program in your folder 'My "
-    "Documents\\Kelmar'.",
+    std::string(MissingFileMessage(CareerFileKind::CareerSettings, FileTask::Rewrite)),
     "There is an error in your 'Careers_0.cfg' file.",
     "Failed to write the new data to your 'Careers_0.cfg' file.",
     "",
 };
 
 const WriterMessages kNextPatrolMessages{
-    "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
-    "Documents\\Kelmar'.",
+    std::string(MissingFileMessage(CareerFileKind::NextPatrol, FileTask::Rewrite)),
     "There is an error in your 'Patrols_0.cfg' file.",
     "Failed to write the new data to your 'patrols_0.cfg' file.",
     "Job Done.",

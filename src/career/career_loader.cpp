@@ -5,6 +5,7 @@
 
 #include "career/career_files.h"
 #include "career/code_tables.h"
+#include "career/file_messages.h"
 #include "career/file_names.h"
 #include "career/line_io.h"
 #include "career/text_convert.h"
@@ -13,12 +14,10 @@ namespace kp {
 namespace {
 
 // By LoadFailure.
-constexpr std::string_view kLoadFailureTexts[] = {
-    "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
-    "Documents\\Kelmar\\Data\\cfg'.",
+const std::string_view kLoadFailureTexts[] = {
+    MissingFileMessage(CareerFileKind::NextPatrol, FileTask::Read),
     "There is an error in your Patrols_0.cfg file.",
-    "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
-    "Documents\\Kelmar\\Data\\cfg'.",
+    MissingFileMessage(CareerFileKind::History, FileTask::Read),
     "There is an error in your Patrols.cfg file.",
 };
 

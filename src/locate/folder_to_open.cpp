@@ -47,8 +47,10 @@ std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& 
     if (given.named) {
         return ConfigFolderOf(ops, given.path);
     }
-    if (HoldsCareers(ops, given.path)) {
-        return FolderToOpen{given.path, {}};
+    // Started inside `careers` or one career's folder, as from a terminal
+    // after `cd careers`: the folder above, as when it is named.
+    if (FolderToOpen here = ConfigFolderOf(ops, given.path); HoldsCareers(ops, here.cfg)) {
+        return here;
     }
     if (const auto remembered = RememberedFolder(ops, folders.settingsFile);
         remembered && HoldsCareers(ops, *remembered)) {

@@ -29,7 +29,8 @@ struct FolderToOpen {
 FolderToOpen ConfigFolderOf(FileOps& ops, const std::filesystem::path& given);
 
 // Without asking: the folder named, as ConfigFolderOf takes it; else the
-// working directory when it holds `careers`; else the folder remembered from
+// working directory, taken so too, when that gives a folder that holds
+// `careers`; else the folder remembered from
 // an earlier choice, while it holds `careers`; else the place the search
 // finds. Empty when none of them gives one.
 std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& ops,

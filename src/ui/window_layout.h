@@ -25,27 +25,30 @@
 // The About box's line under the version; the folder's path follows it.
 #define KP_TEXT_CONFIGURATION_FOLDER "Configuration folder"
 #define KP_TEXT_FOLDER_LINE_START KP_TEXT_CONFIGURATION_FOLDER ": "
-// The controls' captions.
-#define KP_TEXT_MAKE_CHANGES "Make Changes"
-#define KP_TEXT_CANCEL "Cancel"
+// The About box's line that tells where Undo is, which no button shows.
+#define KP_TEXT_UNDO_WHERE "Undo Last Changes...: right click in the window, or Ctrl+Alt+Z."
+// The controls' captions. A '&' marks the letter that Alt reaches the
+// control by (for a label, the control that follows it); each letter once.
+#define KP_TEXT_MAKE_CHANGES "&Make Changes"
+#define KP_TEXT_CANCEL "Ca&ncel"
 #define KP_TEXT_OK "OK"
-#define KP_TEXT_CHOOSE_CAREER "Choose Career"
+#define KP_TEXT_CHOOSE_CAREER "&Choose Career"
 #define KP_TEXT_CREATED_GRID_NOTE "* denotes created Patrol Grid"
 #define KP_TEXT_PATROL_GRID "Patrol Grid"
-#define KP_TEXT_PATROL_GRID_LABEL "Patrol Grid:"
-#define KP_TEXT_DAYS_IN_PORT "Days in Port"
-#define KP_TEXT_SEA_STATUS "Sea Status"
-#define KP_TEXT_END_DATE "Last Patrol End Date"
-#define KP_TEXT_BOAT_TYPE "U-boat"
-#define KP_TEXT_END_LOCATION "End Location"
+#define KP_TEXT_PATROL_GRID_LABEL "Patrol &Grid:"
+#define KP_TEXT_DAYS_IN_PORT "&Days in Port"
+#define KP_TEXT_SEA_STATUS "&Sea Status"
+#define KP_TEXT_END_DATE "Last &Patrol End Date"
+#define KP_TEXT_BOAT_TYPE "&U-boat"
+#define KP_TEXT_END_LOCATION "End Loca&tion"
 #define KP_TEXT_BASE_GROUP "At Ocean Tanker Base?"
-#define KP_TEXT_LAND_BASE "Land Base"
-#define KP_TEXT_TANKER_NORTH "Tanker North Atlantic"
-#define KP_TEXT_TANKER_MID "Tanker Mid Atlantic"
-#define KP_TEXT_TANKER_SOUTH "Tanker South Atlantic"
+#define KP_TEXT_LAND_BASE "&Land Base"
+#define KP_TEXT_TANKER_NORTH "Tanker N&orth Atlantic"
+#define KP_TEXT_TANKER_MID "Tanker M&id Atlantic"
+#define KP_TEXT_TANKER_SOUTH "Tanker Sout&h Atlantic"
 #define KP_TEXT_AUTO_RADAR \
-    "Auto-update of radar detectors at all bases 3 months after availability"
-#define KP_TEXT_ENTERED_MED "Entered Mediterranean?"
+    "&Auto-update of radar detectors at all bases 3 months after availability"
+#define KP_TEXT_ENTERED_MED "&Entered Mediterranean?"
 
 // The dialogs (captions KP_TEXT_WINDOW_CAPTION and KP_TEXT_ABOUT_CAPTION):
 // their size in dialog units, and their font, which dialog units are
@@ -55,7 +58,7 @@
 #define KP_PATROL_WINDOW_HEIGHT 115
 #define KP_PATROL_WINDOW_FONT_SIZE 10
 #define KP_ABOUT_BOX_WIDTH 235
-#define KP_ABOUT_BOX_HEIGHT 55
+#define KP_ABOUT_BOX_HEIGHT 61
 #define KP_ABOUT_BOX_FONT_SIZE 8
 
 // A control's flags, joined with |: a Tab stop, the first control of a group
@@ -89,14 +92,20 @@
       229, 7, 50, 14, KP_TAB_STOP) \
     X(cancelButton, IDCANCEL, PushButton, KP_TEXT_CANCEL, KP_TEXT_CANCEL, \
       229, 25, 50, 14, KP_TAB_STOP) \
+    X(patrolGridLabel, IDC_STATIC, Label, KP_TEXT_PATROL_GRID_LABEL, KP_TEXT_PATROL_GRID_LABEL, \
+      106, 27, 40, 9, KP_NO_FLAGS) \
     X(gridEdit, IDC_GRID, Edit, "", KP_TEXT_PATROL_GRID, \
       148, 25, 32, 14, KP_TAB_STOP) \
+    X(daysInPortLabel, IDC_STATIC, Label, KP_TEXT_DAYS_IN_PORT, KP_TEXT_DAYS_IN_PORT, \
+      106, 45, 42, 9, KP_NO_FLAGS) \
     X(daysEdit, IDC_DAYS_IN_PORT, ReadOnlyEdit, "", KP_TEXT_DAYS_IN_PORT, \
       148, 43, 32, 14, KP_TAB_STOP) \
+    X(seaStatusLabel, IDC_STATIC, Label, KP_TEXT_SEA_STATUS, KP_TEXT_SEA_STATUS, \
+      106, 63, 42, 9, KP_NO_FLAGS) \
     X(seaStatusEdit, IDC_SEA_STATUS, ReadOnlyEdit, "", KP_TEXT_SEA_STATUS, \
       148, 61, 32, 14, KP_TAB_STOP) \
     X(landBaseRadio, IDC_LAND_BASE, RadioButton, KP_TEXT_LAND_BASE, KP_TEXT_LAND_BASE, \
-      195, 51, 44, 8, KP_GROUP) \
+      195, 51, 44, 8, KP_GROUP | KP_TAB_STOP) \
     X(tankerNorthRadio, IDC_TANKER_NORTH, RadioButton, KP_TEXT_TANKER_NORTH, KP_TEXT_TANKER_NORTH, \
       195, 64, 77, 8, KP_NO_FLAGS) \
     X(tankerMidRadio, IDC_TANKER_MID, RadioButton, KP_TEXT_TANKER_MID, KP_TEXT_TANKER_MID, \
@@ -104,33 +113,27 @@
     X(tankerSouthRadio, IDC_TANKER_SOUTH, RadioButton, KP_TEXT_TANKER_SOUTH, KP_TEXT_TANKER_SOUTH, \
       195, 86, 77, 8, KP_NO_FLAGS) \
     X(autoRadarCheck, IDC_AUTO_RADAR, CheckBox, KP_TEXT_AUTO_RADAR, KP_TEXT_AUTO_RADAR, \
-      7, 102, 145, 10, KP_TAB_STOP) \
-    X(endDateEdit, IDC_END_DATE, ReadOnlyEdit, "", KP_TEXT_END_DATE, \
-      7, 85, 67, 12, KP_TAB_STOP) \
-    X(boatTypeEdit, IDC_BOAT_TYPE, ReadOnlyEdit, "", KP_TEXT_BOAT_TYPE, \
-      79, 85, 49, 12, KP_TAB_STOP) \
-    X(endLocationEdit, IDC_END_LOCATION, ReadOnlyEdit, "", KP_TEXT_END_LOCATION, \
-      132, 85, 49, 12, KP_TAB_STOP) \
-    X(careerList, IDC_CAREER_LIST, ListBox, "", KP_TEXT_CHOOSE_CAREER, \
-      7, 18, 93, 47, KP_TAB_STOP) \
-    X(patrolGridLabel, IDC_STATIC, Label, KP_TEXT_PATROL_GRID_LABEL, KP_TEXT_PATROL_GRID_LABEL, \
-      106, 27, 40, 9, KP_GROUP) \
-    X(chooseCareerLabel, IDC_STATIC, Label, KP_TEXT_CHOOSE_CAREER, KP_TEXT_CHOOSE_CAREER, \
-      7, 7, 93, 12, KP_NO_FLAGS) \
+      7, 102, 145, 10, KP_GROUP | KP_TAB_STOP) \
     X(endDateLabel, IDC_STATIC, Label, KP_TEXT_END_DATE, KP_TEXT_END_DATE, \
       7, 75, 66, 8, KP_NO_FLAGS) \
-    X(daysInPortLabel, IDC_STATIC, Label, KP_TEXT_DAYS_IN_PORT, KP_TEXT_DAYS_IN_PORT, \
-      106, 45, 42, 9, KP_NO_FLAGS) \
+    X(endDateEdit, IDC_END_DATE, ReadOnlyEdit, "", KP_TEXT_END_DATE, \
+      7, 85, 67, 12, KP_TAB_STOP) \
     X(boatTypeLabel, IDC_STATIC, Label, KP_TEXT_BOAT_TYPE, KP_TEXT_BOAT_TYPE, \
       79, 75, 48, 8, KP_NO_FLAGS) \
+    X(boatTypeEdit, IDC_BOAT_TYPE, ReadOnlyEdit, "", KP_TEXT_BOAT_TYPE, \
+      79, 85, 49, 12, KP_TAB_STOP) \
     X(endLocationLabel, IDC_STATIC, Label, KP_TEXT_END_LOCATION, KP_TEXT_END_LOCATION, \
       132, 75, 48, 8, KP_NO_FLAGS) \
+    X(endLocationEdit, IDC_END_LOCATION, ReadOnlyEdit, "", KP_TEXT_END_LOCATION, \
+      132, 85, 49, 12, KP_TAB_STOP) \
+    X(chooseCareerLabel, IDC_STATIC, Label, KP_TEXT_CHOOSE_CAREER, KP_TEXT_CHOOSE_CAREER, \
+      7, 7, 93, 12, KP_NO_FLAGS) \
+    X(careerList, IDC_CAREER_LIST, ListBox, "", KP_TEXT_CHOOSE_CAREER, \
+      7, 18, 93, 47, KP_TAB_STOP) \
     X(baseGroup, IDC_STATIC, GroupBox, KP_TEXT_BASE_GROUP, KP_TEXT_BASE_GROUP, \
       191, 42, 88, 55, KP_NO_FLAGS) \
     X(createdGridNote, IDC_STATIC, Label, KP_TEXT_CREATED_GRID_NOTE, KP_TEXT_CREATED_GRID_NOTE, \
       113, 14, 90, 8, KP_NO_FLAGS) \
-    X(seaStatusLabel, IDC_STATIC, Label, KP_TEXT_SEA_STATUS, KP_TEXT_SEA_STATUS, \
-      106, 63, 42, 9, KP_NO_FLAGS) \
     X(enteredMedCheck, IDC_ENTERED_MED, CheckBox, KP_TEXT_ENTERED_MED, KP_TEXT_ENTERED_MED, \
       189, 102, 90, 10, KP_TAB_STOP)
 
@@ -140,6 +143,8 @@
     X(versionLabel, IDC_STATIC, Label, KP_TEXT_ABOUT_VERSION, KP_TEXT_ABOUT_VERSION, \
       40, 10, 119, 8, KP_NO_PREFIX) \
     KP_ABOUT_FOLDER_LINE(X) \
+    X(undoWhereLabel, IDC_STATIC, Label, KP_TEXT_UNDO_WHERE, KP_TEXT_UNDO_WHERE, \
+      40, 38, 188, 16, KP_NO_PREFIX) \
     X(okButton, IDOK, DefaultButton, KP_TEXT_OK, KP_TEXT_OK, \
       178, 7, 50, 14, KP_GROUP | KP_TAB_STOP)
 

@@ -4,6 +4,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <string>
 #include <string_view>
 
 #include "ui/window_layout.h"
@@ -21,6 +23,19 @@ inline constexpr std::string_view kProgramVersion = KP_TEXT_PROGRAM_VERSION;
 inline constexpr std::string_view kChooseFolderTitle = KP_TEXT_CHOOSE_FOLDER_TITLE;
 // The About box's folder line up to the folder's path.
 inline constexpr std::string_view kFolderLineStart = KP_TEXT_FOLDER_LINE_START;
+
+// A caption as read aloud or printed: without the '&' that marks its access
+// key, "&&" being one '&' shown.
+inline std::string WithoutAccessKeys(std::string_view caption) {
+    std::string shown;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        shown += caption[i];
+    }
+    return shown;
+}
 
 // Each control's caption by its row's name in the layout:
 // control_caption::landBaseRadio.

@@ -62,6 +62,12 @@ TEST(CommandLine, HelpAndVersionPrintAndEnd) {
     const CommandLine help = ReadArguments({"--help"}, ".", noFiles, kNoFolders);
     EXPECT_EQ(help.action, Action::Help);
     EXPECT_EQ(help.text.rfind("Usage: KelmarPatrol [FOLDER]\n", 0), 0u);
+    EXPECT_EQ(ReadArguments({"-h"}, ".", noFiles, kNoFolders).text, help.text);
+    // The commands no button shows, and where they are.
+    EXPECT_NE(help.boxText.find("the menu key or Shift+F10 opens the menu with \"About "
+                                "KelmarPatrol...\" (also F1) and \"Undo Last Changes...\" "
+                                "(also Ctrl+Alt+Z)"),
+              std::string::npos);
     // The places searched, in the order searched, with this system's separators.
     const auto helpOn = [](const UserFolders& folders) {
         std::string text = ReadArguments({"--help"}, ".", noFiles, folders).text;

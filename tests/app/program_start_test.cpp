@@ -1,4 +1,5 @@
 #include "app/program_start.h"
+#include "career/file_names.h"
 
 #include <gtest/gtest.h>
 
@@ -60,6 +61,12 @@ TEST(StartInConfigFolder, SeedsOnceAndListsTheCareersWithTheWindowsFirstValues) 
     EXPECT_EQ(kNoCareersMessage,
               "Cannot find the Kelmar careers path.\nYou MUST place this program in your folder "
               "'My Documents\\Kelmar\\Data\\cfg'.");
+    // On Linux: the folder looked in, which discovery keeps, and how to give another.
+    EXPECT_EQ(NoCareersFoundMessage(dlg.m_szCfgPath),
+              "Cannot find the Kelmar careers in the folder '" + Utf8FromPath(empty.Path()) +
+                  "'.\nName the configuration folder, the folder that holds 'careers', when you "
+                  "start the program: KelmarPatrol FOLDER. Started without FOLDER, it asks for "
+                  "one again where it finds none.");
 }
 
 TEST(StartInConfigFolder, AtMostFiftyCareers) {

@@ -55,6 +55,13 @@ TEST(FolderToOpen, ACareersFolderOrACareerFolderOpensTheFolderAbove) {
         const FolderToOpen start = ConfigFolderOf(ops, c.given);
         EXPECT_EQ(start.cfg, c.cfg) << c.given;
         EXPECT_EQ(start.careerToSelect, c.career) << c.given;
+        // Started there without a folder named: the same, where it finds careers.
+        const auto started = FindFolderToOpen({c.given, false}, ops, {});
+        EXPECT_EQ(started.has_value(), c.cfg == "/cfg") << c.given;
+        if (started) {
+            EXPECT_EQ(started->cfg, c.cfg) << c.given;
+            EXPECT_EQ(started->careerToSelect, c.career) << c.given;
+        }
     }
 }
 

@@ -74,7 +74,7 @@ class ModelDriver final : public ScenarioDriver {
         c.endLocation = controls_.FieldText(Field::EndLocation);
         const int radio = controls_.RadioIndex();
         if (radio >= 0 && radio < static_cast<int>(kBaseCaptions.size())) {
-            c.base = kBaseCaptions[static_cast<std::size_t>(radio)];
+            c.base = WithoutAccessKeys(kBaseCaptions[static_cast<std::size_t>(radio)]);
         }
         c.autoUpdate = controls_.IsChecked(CheckBox::AutoRadarUpdate);
         c.enteredMed = controls_.IsChecked(CheckBox::EnteredMed);

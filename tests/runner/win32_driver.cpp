@@ -144,7 +144,7 @@ class Win32Driver final : public ScenarioDriver {
             }
             for (const int id : kBaseButtonIds) {
                 if (IsDlgButtonChecked(window_, id) == BST_CHECKED) {
-                    c.base = Utf8(TextOf(Control(id)));
+                    c.base = WithoutAccessKeys(Utf8(TextOf(Control(id))));
                 }
             }
             c.autoUpdate = IsDlgButtonChecked(window_, kCheckBoxIds[0]) == BST_CHECKED;

@@ -25,6 +25,7 @@
 #include "ui/qt/message_box.h"
 #include "ui/qt/patrol_window.h"
 #include "ui/qt/utf8_text.h"
+#include "ui/window_texts.h"
 
 namespace kp {
 namespace {
@@ -143,7 +144,7 @@ class WindowDriver final : public ScenarioDriver {
         for (const std::string_view name : kBaseButtonNames) {
             const auto& button = Find<QRadioButton>(name);
             if (button.isChecked()) {
-                c.base = ToUtf8(button.text());
+                c.base = WithoutAccessKeys(ToUtf8(button.text()));
             }
         }
         c.autoUpdate = Find<QCheckBox>(kCheckBoxNames[Slot(CheckBox::AutoRadarUpdate)]).isChecked();

@@ -1,5 +1,6 @@
 #include "ui/qt/dialog_builder.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
 #include <QFont>
@@ -9,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <array>
 #include <cstddef>
 
@@ -16,6 +18,7 @@
 #include "ui/qt/dialog_templates.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/utf8_text.h"
+#include "ui/window_texts.h"
 
 namespace kp {
 namespace {
@@ -62,7 +65,7 @@ QWidget* MakeListBox(const ControlTemplate&, QWidget& parent) {
 }
 
 // Static text as the platform draws it: from the top left, wrapped at words,
-// no markup and no mnemonics.
+// no markup; its access key, if any, moves to the control after it.
 QWidget* MakeLabel(const ControlTemplate& control, QWidget& parent) {
     auto* label = new QLabel(&parent);
     label->setTextFormat(Qt::PlainText);
@@ -98,10 +101,13 @@ constexpr std::array<ControlFactory, 11> kFactories = {
 };
 static_assert(kFactories.size() == static_cast<std::size_t>(ControlKind::PathLabel) + 1);
 
+// Never smaller than the platform's normal text: a template drawn for a
+// smaller font (the About box's) shows its text at the normal size, its
+// controls grown with it, as dialog units grow with their font.
 QFont DialogFont(int pointSize) {
     QFont font(ToQString(kDialogFontFamily));
     font.setStyleHint(QFont::SansSerif);
-    font.setPointSize(pointSize);
+    font.setPointSize(std::max(pointSize, QApplication::font().pointSize()));
     return font;
 }
 
@@ -130,11 +136,22 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& layout) {
     dialog.setFixedSize(units.ToPixels(layout.width, layout.height));
 
     QWidget* previousTabStop = nullptr;
+    // A label's access key reaches the next tab stop made, as in a dialog
+    // template: labels stand just before the control they name.
+    QLabel* labelWaiting = nullptr;
     for (const ControlTemplate& control : layout.controls) {
         QWidget* widget = kFactories[static_cast<std::size_t>(control.kind)](control, dialog);
         widget->setObjectName(ToQString(control.name));
-        widget->setAccessibleName(ToQString(control.accessibleName));
+        widget->setAccessibleName(ToQString(WithoutAccessKeys(control.accessibleName)));
         widget->setGeometry(units.ToPixels(control.rect));
+        if (control.kind == ControlKind::Label &&
+            control.caption.find('&') != std::string_view::npos) {
+            labelWaiting = static_cast<QLabel*>(widget);
+        }
+        if (control.tabStop && labelWaiting != nullptr) {
+            labelWaiting->setBuddy(widget);
+            labelWaiting = nullptr;
+        }
         if (control.tabStop) {
             widget->setFocusPolicy(Qt::StrongFocus);
             if (previousTabStop != nullptr) {

@@ -3,6 +3,9 @@
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QPushButton>
@@ -48,7 +51,8 @@ PatrolWindow::PatrolWindow(CKelmarPatrol2Dlg& dialog, QWidget* parent)
 
     dialog_.Attach(*this);
     dialog_.OnInitDialog();
-    findChild<QPushButton*>(ToQString(kMakeChangesName))->setFocus();
+    // The first thing to do is to pick a career: the list takes the keys.
+    list_->setFocus();
     AddAboutCommand();
     AddUndoCommand();
 }
@@ -105,6 +109,21 @@ void PatrolWindow::AddUndoCommand() {
     undo->setShortcut(QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_Z));
     connect(undo, &QAction::triggered, this, [this] { dialog_.OnUndoLastChanges(); });
     addAction(undo);
+}
+
+// Shift+F10 asks the control with the focus for its menu, as the menu key
+// does through the window system: an edit field shows its own, anything else
+// passes the request up to the window's.
+void PatrolWindow::keyPressEvent(QKeyEvent* event) {
+    if (event->key() != Qt::Key_F10 || event->modifiers() != Qt::ShiftModifier) {
+        QDialog::keyPressEvent(event);
+        return;
+    }
+    QWidget* target = focusWidget() != nullptr ? focusWidget() : this;
+    const QPoint center = target->rect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, center, target->mapToGlobal(center),
+                              event->modifiers());
+    QCoreApplication::sendEvent(target, &request);
 }
 
 QLineEdit& PatrolWindow::Edit(Field field) const {

@@ -45,6 +45,9 @@ class PatrolWindow final : public QDialog, public DialogControls {
     // Cancel, Esc and the close box all end here, in the model's OnCancel.
     void reject() override;
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void FindControls();
     void ConnectControls();

@@ -38,6 +38,30 @@ constexpr Notification kNotifications[] = {
 // The low four bits of a system command are the system's own.
 constexpr WPARAM kCommandMask = 0xFFF0;
 
+// A command from the accelerator table comes with 1 where a control's has its
+// notification code.
+constexpr int kFromKeys = 1;
+
+static_assert(IDM_ABOUTBOX == kAboutCommand && IDM_UNDO == kUndoCommand);
+
+// The window whose keys the dialog loop's filter translates; one at a time.
+HWND gKeyWindow = nullptr;
+HACCEL gKeys = nullptr;
+
+// The system runs a dialog's message loop itself; this filter, called for
+// each of its messages, is where the commands' keys are taken, before the
+// dialog manager sees them. Another dialog's messages (a message box, the
+// About box) pass untouched.
+LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    auto* message = reinterpret_cast<MSG*>(lParam);
+    if (code == MSGF_DIALOGBOX && gKeyWindow != nullptr &&
+        (message->hwnd == gKeyWindow || IsChild(gKeyWindow, message->hwnd)) &&
+        TranslateAcceleratorW(gKeyWindow, gKeys, message) != 0) {
+        return TRUE;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 std::wstring WindowText(HWND control) {
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(
@@ -54,9 +78,15 @@ PatrolWindow::PatrolWindow(CKelmarPatrol2Dlg& dialog)
 DialogResult PatrolWindow::Run() {
     const INITCOMMONCONTROLSEX classes = {sizeof(INITCOMMONCONTROLSEX), ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&classes);
+    gKeys = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_ACCELERATORS));
+    const HHOOK filter = SetWindowsHookExW(WH_MSGFILTER, KeyFilter, nullptr, GetCurrentThreadId());
     const INT_PTR result =
         DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_KELMARPATROL), nullptr,
                         DialogProc, reinterpret_cast<LPARAM>(this));
+    if (filter != nullptr) {
+        UnhookWindowsHookEx(filter);
+    }
+    gKeyWindow = nullptr;
     return result == IDOK ? DialogResult::Ok : DialogResult::Cancel;
 }
 
@@ -71,14 +101,18 @@ INT_PTR CALLBACK PatrolWindow::DialogProc(HWND window, UINT message, WPARAM wPar
     return self == nullptr ? FALSE : self->OnMessage(message, wParam, lParam);
 }
 
-INT_PTR PatrolWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
+INT_PTR PatrolWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_INITDIALOG:
             OnInitDialog();
-            // The system puts the focus on the first tab stop, "Make Changes".
-            return TRUE;
+            // The first thing to do is to pick a career: the list takes the keys.
+            SendMessageW(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Control(IDC_CAREER_LIST)),
+                         TRUE);
+            return FALSE;
         case WM_SYSCOMMAND:
             return OnSysCommand(wParam);
+        case WM_CONTEXTMENU:
+            return OnContextMenu(lParam);
         case WM_PAINT:
             return OnPaint();
         case WM_QUERYDRAGICON:
@@ -91,6 +125,7 @@ INT_PTR PatrolWindow::OnMessage(UINT message, WPARAM wParam, LPARAM) {
 }
 
 void PatrolWindow::OnInitDialog() {
+    gKeyWindow = window_;
     dialog_.Attach(*this);
     AddAboutItem();
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -117,6 +152,9 @@ void PatrolWindow::AddAboutItem() {
 }
 
 bool PatrolWindow::OnCommand(int id, int notification) {
+    if (notification == kFromKeys && RunCommand(id)) {
+        return true;
+    }
     for (const Notification& entry : kNotifications) {
         if (entry.id == id && entry.code == notification) {
             (dialog_.*entry.handler)();
@@ -127,16 +165,46 @@ bool PatrolWindow::OnCommand(int id, int notification) {
 }
 
 bool PatrolWindow::OnSysCommand(WPARAM command) {
-    switch (command & kCommandMask) {
-        case static_cast<WPARAM>(kAboutCommand):
+    // Move, close and the rest: the system's own handling.
+    return RunCommand(static_cast<int>(command & kCommandMask));
+}
+
+bool PatrolWindow::RunCommand(int command) {
+    switch (command) {
+        case kAboutCommand:
             ShowAboutBox(window_, dialog_.m_szCfgPath);
             return true;
-        case static_cast<WPARAM>(kUndoCommand):
+        case kUndoCommand:
             dialog_.OnUndoLastChanges();
             return true;
         default:
-            return false;  // move, close and the rest: the system's own handling
+            return false;
     }
+}
+
+// The system menu's commands again, where a right click or the menu key asks
+// for a menu: an edit field answers with its own, everything else (the list,
+// a button, a label, the background) passes the request up to here. Under a
+// window manager that keeps the title bar to itself, this is the way to them.
+bool PatrolWindow::OnContextMenu(LPARAM where) {
+    POINT at = {static_cast<short>(LOWORD(where)), static_cast<short>(HIWORD(where))};
+    // From the keyboard the point is (-1, -1): the menu opens at the control with the focus.
+    if (where == static_cast<LPARAM>(-1) || (at.x == -1 && at.y == -1)) {
+        RECT place;
+        const HWND focus = GetFocus();
+        GetWindowRect(focus != nullptr ? focus : window_, &place);
+        at = {place.left + (place.right - place.left) / 2,
+              place.top + (place.bottom - place.top) / 2};
+    }
+    const HMENU menu = CreatePopupMenu();
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kAboutCommand),
+                Wide(kAboutMenuItem).c_str());
+    AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(kUndoCommand), Wide(kUndoMenuItem).c_str());
+    const int chosen = static_cast<int>(TrackPopupMenu(
+        menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, window_, nullptr));
+    DestroyMenu(menu);
+    RunCommand(chosen);
+    return true;
 }
 
 // The minimised window shows the icon in the middle of its client area.

@@ -47,6 +47,9 @@ class PatrolWindow final : public DialogControls {
     void AddAboutItem();
     bool OnCommand(int id, int notification);
     bool OnSysCommand(WPARAM command);
+    bool OnContextMenu(LPARAM where);
+    // About or Undo, from whichever menu or key; false for another command.
+    bool RunCommand(int command);
     bool OnPaint();
     HWND Control(int id) const;
 

@@ -6,6 +6,12 @@
 #define IDS_ABOUTBOX 101
 #define IDD_KELMARPATROL 102
 #define IDR_MAINFRAME 128
+#define IDR_ACCELERATORS 129
+
+// The main window's commands (kAboutCommand, kUndoCommand), from its menus
+// and its keys.
+#define IDM_ABOUTBOX 0x0010
+#define IDM_UNDO 0x0020
 
 #ifndef IDC_STATIC
 #define IDC_STATIC (-1)

@@ -9,6 +9,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest/QTest>
+#include <algorithm>
 
 #include "ui/qt/about_box.h"
 #include "ui/qt/dialog_units.h"
@@ -54,9 +55,12 @@ void ExpectTheAboutBox(const AboutSeen& seen, const QString& cfgPath) {
 TEST(AboutBoxTest, ShowsTheIconTheVersionTheFolderAndADefaultOk) {
     AboutBox box("/home/k\xC3\xA4pt'n/cfg");
     ExpectTheAboutBox(Look(box), QString::fromUtf8("/home/k\xC3\xA4pt'n/cfg"));
+    // Its 8 points are raised to the normal size of text, and the box with them.
     QFont font(QStringLiteral("MS Sans Serif"));
-    font.setPointSize(8);
-    EXPECT_EQ(box.size(), DialogUnits(font).ToPixels(235, 55));
+    font.setPointSize(std::max(8, QApplication::font().pointSize()));
+    EXPECT_EQ(box.size(), DialogUnits(font).ToPixels(235, 61));
+    EXPECT_GE(box.findChild<QLabel*>(QStringLiteral("versionLabel"))->font().pointSize(),
+              QApplication::font().pointSize() - 1);
 }
 
 // A folder deep inside a compatibility layer is longer than the box is wide.

@@ -19,6 +19,8 @@ struct BoxSeen {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QMessageBox::StandardButtons buttons;
     QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
+    int width = 0;
+    int titleWidth = 0;  // the title's text, in the box's font
 };
 
 // Shows a box, lets `act` answer it, and tells what the box was.
@@ -29,7 +31,8 @@ std::pair<MessageAnswer, BoxSeen> Show(const std::string& text, MessageButtons b
         auto& box = dynamic_cast<QMessageBox&>(dialog);
         seen = {box.windowTitle(),     box.text(),
                 box.textFormat(),      box.icon(),
-                box.standardButtons(), box.standardButton(box.defaultButton())};
+                box.standardButtons(), box.standardButton(box.defaultButton()),
+                box.width(),           box.fontMetrics().horizontalAdvance(box.windowTitle())};
         act(box);
     });
     const MessageAnswer answer = ShowProgramMessage(nullptr, text, buttons);
@@ -47,6 +50,14 @@ TEST(MessageBoxTest, AMessageCarriesTheProgramFileNameTheExclamationIconAndOk) {
     EXPECT_EQ(seen.icon, QMessageBox::Warning);
     EXPECT_EQ(seen.buttons, QMessageBox::Ok);
     EXPECT_EQ(seen.defaultButton, QMessageBox::Ok);
+}
+
+// "Job Done." alone makes a narrow box, whose title a window manager would
+// shorten: the box leaves the title and the title bar's buttons their room.
+TEST(MessageBoxTest, AShortMessageLeavesItsTitleWhole) {
+    const auto [answer, seen] = Show("Job Done.", MessageButtons::Ok,
+                                     [](QMessageBox& box) { ClickAnswer(box, MessageAnswer::Ok); });
+    EXPECT_GE(seen.width, seen.titleWidth + 8 * QFontMetrics(QApplication::font()).height());
 }
 
 TEST(MessageBoxTest, AQuestionOffersOkAndCancelAndReturnsTheClickedAnswer) {

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <initializer_list>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -263,22 +264,108 @@ TEST_F(Win32WindowTest, TheAboutBoxHasTheLayoutsControlsAndTheFolderLineInItsPla
     EXPECT_EQ(ui_->Settle(), nullptr);
 }
 
-// The radio buttons carry no tab stop; the system gives the checked one of
-// the group its tab stop, so that a keyboard reaches the group at all (the
-// arrow keys then move within it), and the others are never visited.
-TEST_F(Win32WindowTest, FocusStartsOnMakeChangesAndTabVisitsOnlyTheCheckedRadioButton) {
+// The radio buttons carry no tab stop of their own; the system gives the
+// checked one of the group its tab stop, so that a keyboard reaches the group
+// once (the arrow keys then move within it), and the others are never
+// visited. The list, where a player starts, has the focus.
+TEST_F(Win32WindowTest, FocusStartsOnTheListAndTabVisitsOnlyTheCheckedRadioButton) {
     Open("unchanged");
-    EXPECT_EQ(FocusId(), IDOK);
-    const std::vector<int> expected = {IDCANCEL,        IDC_GRID,        IDC_DAYS_IN_PORT,
-                                       IDC_SEA_STATUS,  IDC_LAND_BASE,   IDC_AUTO_RADAR,
-                                       IDC_END_DATE,    IDC_BOAT_TYPE,   IDC_END_LOCATION,
-                                       IDC_CAREER_LIST, IDC_ENTERED_MED, IDOK};
+    EXPECT_EQ(FocusId(), IDC_CAREER_LIST);
+    const std::vector<int> expected = {
+        IDC_ENTERED_MED,  IDOK,           IDCANCEL,         IDC_GRID,
+        IDC_DAYS_IN_PORT, IDC_SEA_STATUS, IDC_LAND_BASE,    IDC_AUTO_RADAR,
+        IDC_END_DATE,     IDC_BOAT_TYPE,  IDC_END_LOCATION, IDC_CAREER_LIST};
     std::vector<int> visited;
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(PressKey(VK_TAB), nullptr);
         visited.push_back(FocusId());
     }
     EXPECT_EQ(visited, expected);
+}
+
+// The window's commands without the system menu, which a window manager may
+// keep to itself: the menu a right click or the keyboard asks for anywhere
+// but in an edit field, F1 and Ctrl+Alt+Z.
+class Win32KeysTest : public Win32WindowTest {
+  protected:
+    // Holds the keys down on the window's thread, as the keyboard would.
+    void Hold(std::initializer_list<int> keys, bool down) {
+        ui_->Run([&] {
+            BYTE state[256] = {};
+            GetKeyboardState(state);
+            for (const int key : keys) {
+                state[key] = down ? 0x80 : 0;
+            }
+            SetKeyboardState(state);
+        });
+    }
+
+    // The items of the popup menu open on the window's thread; then closed.
+    std::vector<std::string> OpenMenu() {
+        std::vector<std::string> items;
+        ui_->Run([&] {
+            HWND popup = nullptr;
+            EnumThreadWindows(
+                GetCurrentThreadId(),
+                [](HWND window, LPARAM found) {
+                    wchar_t name[16] = {};
+                    GetClassNameW(window, name, 16);
+                    if (std::wstring_view(name) == L"#32768" && IsWindowVisible(window)) {
+                        *reinterpret_cast<HWND*>(found) = window;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&popup));
+            if (popup == nullptr) {
+                return;
+            }
+            const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+            for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+                wchar_t item[64] = {};
+                GetMenuStringW(menu, static_cast<UINT>(i), item, 64, MF_BYPOSITION);
+                items.push_back(Utf8(item));
+            }
+            EndMenu();
+        });
+        EXPECT_EQ(ui_->Settle(), nullptr);
+        return items;
+    }
+};
+
+TEST_F(Win32KeysTest, TheMenuOpensOnARightClickOrShiftF10AndTheCommandsOnTheirKeys) {
+    Open("unchanged");
+    const std::vector<std::string> ours = {"&About KelmarPatrol...", "&Undo Last Changes..."};
+    // A right click on a control or a label: the control, or the dialog under
+    // a label, passes the request up.
+    for (const int id : {IDC_CAREER_LIST, IDOK, IDC_LAND_BASE, IDC_AUTO_RADAR}) {
+        PostMessageW(Control(id), WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+        EXPECT_EQ(ui_->Settle(), nullptr);
+        EXPECT_EQ(OpenMenu(), ours) << id;
+    }
+    Focus(IDC_CAREER_LIST);
+    Hold({VK_SHIFT}, true);
+    PostMessageW(Control(IDC_CAREER_LIST), WM_SYSKEYDOWN, VK_F10, 1);
+    EXPECT_EQ(ui_->Settle(), nullptr);
+    Hold({VK_SHIFT}, false);
+    EXPECT_EQ(OpenMenu(), ours);
+
+    // F1: the About box.
+    const HWND about = PressKey(VK_F1);
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(Utf8(TextOf(about)), "About KelmarPatrol");
+    PostMessageW(GetDlgItem(about, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(ui_->Settle(), nullptr);
+
+    // Ctrl+Alt+Z without a career: Undo asks for one.
+    Hold({VK_CONTROL, VK_MENU}, true);
+    PostMessageW(ui_->Focus(), WM_SYSKEYDOWN, 'Z', 1 | (1 << 29));
+    const HWND message = ui_->Settle();
+    Hold({VK_CONTROL, VK_MENU}, false);
+    ASSERT_NE(message, nullptr);
+    EXPECT_EQ(Utf8(TextOf(TextLabelOf(message))), "Please choose a career.");
+    PostMessageW(GetDlgItem(message, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(ui_->Settle(), nullptr);
 }
 
 // With the career loaded and its grid unchanged, "Make Changes" closes with
