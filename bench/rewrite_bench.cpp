@@ -10,6 +10,7 @@
 #include "apply/career_transaction.h"
 #include "apply/writers.h"
 #include "bench_files.h"
+#include "career/file_names.h"
 #include "career_fixture.h"
 #include "rewrite_one_file.h"
 
@@ -75,7 +76,8 @@ void RewriteHistory(benchmark::State& state, FileOps& ops) {
     Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
     const WorkingDate date{14, 4, 1942};
     for (auto _ : state) {
-        const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, 85.0f);
+        const Writer writer =
+            RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
         if (RewriteThroughTempFile(ops, writer, [](const std::string&) {}) != WriteOutcome::Ready) {
             state.SkipWithError("rewrite failed");
         }
@@ -120,7 +122,8 @@ void ChangeHistory(benchmark::State& state, FileOps& ops) {
     for (auto _ : state) {
         CareerTransaction change(ops, setup.folder.Path());
         const bool entered = change.Enter().entry == Entry::Ready;
-        const Writer writer = RewritePatrolHistory(ops, setup.folder.Path(), "ES32", date, 85.0f);
+        const Writer writer =
+            RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
         change.Begin(0, {writer.temp});
         const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
         if (!entered || prepared.outcome != WriteOutcome::Ready ||

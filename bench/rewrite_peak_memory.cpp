@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
             return 1;
         }
     } else if (argc == 2) {
-        const auto writer = kp::RewritePatrolHistory(kp::SystemFileOps(), kp::PathFromUtf8(argv[1]),
+        const auto writer = kp::RewritePatrolHistory(kp::PathFromUtf8(argv[1]) / kp::kHistoryFile,
                                                      "ES32", kp::WorkingDate{14, 4, 1942}, 85.0f);
         if (kp::RewriteThroughTempFile(kp::SystemFileOps(), writer, [](const std::string&) {}) !=
             kp::WriteOutcome::Ready) {

@@ -166,7 +166,7 @@ ChangeEnd RewriteSave(FileOps& ops, const ChangeRequest& request, const ChangeDi
     const SeenFiles& seen = request.seen;
     const auto confirm = [&dialogue] { return dialogue.ask(kSaveQuestion); };
     const Writer save =
-        RewriteSavePatrolArea(ops, request.save->path, request.save->stem, request.grid, confirm);
+        RewriteSavePatrolArea(request.save->path, request.save->stem, request.grid, confirm);
     transaction.Begin(request.madeAt, {save.temp});
     ChangeRun run(ops, request, dialogue, transaction);
     if (!run.StillAsRead({&seen.history, &seen.settings, &seen.nextPatrol})) {
@@ -264,7 +264,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     float hull = request.hullIntegrity;
 
     if (tankerAtBase) {
-        const Writer history = RewritePatrolHistory(ops, seen.folder, request.grid, date, hull);
+        const Writer history = RewritePatrolHistory(seen.history.path, request.grid, date, hull);
         const PreparedFile prepared = PrepareTempFile(ops, history, dialogue.show);
         hull = RaisedHull(hull, HitsOf(history, prepared, format::kHullIntegrityKey));
         result.hullIntegrity = hull;
@@ -276,7 +276,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     }
 
     if (request.autoRadarUpdate) {
-        const Writer radar = UpgradeRadarDetectors(ops, seen.folder, radarCode);
+        const Writer radar = UpgradeRadarDetectors(seen.settings.path, radarCode);
         const PreparedFile prepared = PrepareTempFile(ops, radar, dialogue.show);
         const Step step = run.Run(radar, prepared, seen.settings.content);
         if (const auto end = run.EndAfter(step, radar)) {
@@ -286,7 +286,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     }
 
     const Writer next =
-        RewriteNextPatrol(ops, seen.folder, request.grid, date, hull,
+        RewriteNextPatrol(seen.nextPatrol.path, request.grid, date, hull,
                           MediterraneanRuleHolds(request.enteredMed, request.start));
     const PreparedFile prepared = PrepareTempFile(ops, next, dialogue.show);
     const Step step = run.Run(next, prepared, seen.nextPatrol.content);

@@ -75,16 +75,15 @@ float RaisedHull(float hullIntegrity, int hullLines) {
     return hullIntegrity;
 }
 
-Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFolder,
-                            const std::string& grid, std::optional<WorkingDate> date,
-                            float hullIntegrity) {
+Writer RewritePatrolHistory(const std::filesystem::path& history, const std::string& grid,
+                            std::optional<WorkingDate> date, float hullIntegrity) {
     const auto raiseHull = [hull = hullIntegrity](std::string_view) mutable {
         hull = RaisedHull(hull, 1);
         return Replace(FormatFixed4(hull));
     };
     return Writer{
-        FindEntry(ops, careerFolder, kHistoryFile),
-        FindEntry(ops, careerFolder, kHistoryTempFile),
+        history,
+        history.parent_path() / kHistoryTempFile,
         kHistoryProfile,
         {
             {format::kPatrolAreaKey, true, Set(grid)},
@@ -100,14 +99,13 @@ Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFol
     };
 }
 
-Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFolder,
-                             int radarCode) {
+Writer UpgradeRadarDetectors(const std::filesystem::path& careerSettings, int radarCode) {
     const auto raise = [radarCode](std::string_view old) {
         return ParseInt(old) < radarCode ? Replace(FormatInt(radarCode)) : KeyEdit{};
     };
     return Writer{
-        FindEntry(ops, careerFolder, kCareerSettingsFile),
-        FindEntry(ops, careerFolder, kSharedTempFile),
+        careerSettings,
+        careerSettings.parent_path() / kSharedTempFile,
         kCareerProfile,
         {{format::kRadarUpgradeKey, true, raise}},
         1,
@@ -120,16 +118,16 @@ bool MediterraneanRuleHolds(int enteredMed, YearMonth start) {
     return enteredMed == 1 && (start.year > 1941 || (start.year == 1941 && start.month > 10));
 }
 
-Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder,
-                         const std::string& grid, std::optional<WorkingDate> date,
-                         float hullIntegrity, bool mediterraneanFlotilla) {
+Writer RewriteNextPatrol(const std::filesystem::path& nextPatrol, const std::string& grid,
+                         std::optional<WorkingDate> date, float hullIntegrity,
+                         bool mediterraneanFlotilla) {
     std::function<KeyEdit(std::string_view)> flotilla = Keep;
     if (mediterraneanFlotilla) {
         flotilla = Set(FormatInt(kMediterraneanFlotilla));
     }
     return Writer{
-        FindEntry(ops, careerFolder, kNextPatrolFile),
-        FindEntry(ops, careerFolder, kSharedTempFile),
+        nextPatrol,
+        nextPatrol.parent_path() / kSharedTempFile,
         kNextPatrolProfile,
         {
             {format::kPatrolAreaKey, true, Set(grid)},
@@ -147,7 +145,7 @@ Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder
     };
 }
 
-Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,
+Writer RewriteSavePatrolArea(const std::filesystem::path& save,
                              const std::filesystem::path& saveStem, const std::string& grid,
                              std::function<bool()> confirm) {
     const auto area = [grid, confirm = std::move(confirm)](std::string_view old) {
@@ -159,7 +157,7 @@ Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,
     const std::string tempName =
         Utf8FromPath(saveStem.filename()) + std::string(kSaveTempExtension);
     return Writer{
-        save,          FindEntry(ops, saveStem.parent_path(), tempName),
+        save,          saveStem.parent_path() / PathFromUtf8(tempName),
         std::nullopt,  {{format::kPatrolAreaKey, true, area}},
         std::nullopt,  std::string(format::kPatrolAreaKey) + grid,
         kSaveMessages, WhenRefused::PutBack,

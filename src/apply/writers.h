@@ -27,23 +27,23 @@ float RaisedHull(float hullIntegrity, int hullLines);
 // The last patrol of the history gets the grid and the moved date (its date
 // lines stay as they are where the date is not known); every hull line met
 // gets the hull raised once more.
-Writer RewritePatrolHistory(FileOps& ops, const std::filesystem::path& careerFolder,
-                            const std::string& grid, std::optional<WorkingDate> date,
-                            float hullIntegrity);
+// Each writer takes the file as the career read found it; its temporary file
+// lies beside it.
+Writer RewritePatrolHistory(const std::filesystem::path& history, const std::string& grid,
+                            std::optional<WorkingDate> date, float hullIntegrity);
 
 // The career's radar-warning equipment is raised to `radarCode`, never lowered.
-Writer UpgradeRadarDetectors(FileOps& ops, const std::filesystem::path& careerFolder,
-                             int radarCode);
+Writer UpgradeRadarDetectors(const std::filesystem::path& careerSettings, int radarCode);
 
 // True when a boat that entered the Mediterranean sails with its flotilla there.
 bool MediterraneanRuleHolds(int enteredMed, YearMonth start);
 
-Writer RewriteNextPatrol(FileOps& ops, const std::filesystem::path& careerFolder,
-                         const std::string& grid, std::optional<WorkingDate> date,
-                         float hullIntegrity, bool mediterraneanFlotilla);
+Writer RewriteNextPatrol(const std::filesystem::path& nextPatrol, const std::string& grid,
+                         std::optional<WorkingDate> date, float hullIntegrity,
+                         bool mediterraneanFlotilla);
 
 // `confirm` is asked before a valid patrol area is overwritten; false stops the rewrite.
-Writer RewriteSavePatrolArea(FileOps& ops, const std::filesystem::path& save,
+Writer RewriteSavePatrolArea(const std::filesystem::path& save,
                              const std::filesystem::path& saveStem, const std::string& grid,
                              std::function<bool()> confirm);
 

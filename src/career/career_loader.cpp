@@ -139,6 +139,30 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
     return read;
 }
 
+CareerFacts DescribeCareer(const CareerRead& read) {
+    CareerFacts facts;
+    const YearMonth end{read.last.endYear, read.last.endMonth};
+    const BoatInfo boat = LookUpBoat(read.next.subType, read.next.subVersion);
+    facts.boatClass = boat.boatClass;
+    facts.boatType = boat.type;
+    const BaseInfo base = LookUpBase(read.next.endLocation, end);
+    facts.baseName = base.name;
+    facts.theater = base.theater;
+    // A Type XXI based at Stavanger is the small Type XXIII.
+    if (IsStavanger(read.next.endLocation, end) && facts.boatClass == BoatClass::kTypeXXI) {
+        facts.boatClass = BoatClass::kTypeXXIII;
+        facts.boatType = kTypeXXIIIName;
+    }
+    facts.endDate = EndDateText(read.last.endDay, end);
+    facts.area = read.next.patrolArea.substr(0, format::kGridLength);
+    facts.seaStatusForDraw = read.save ? SeaStatus::kAtSea : SeaStatus::kAtHomeBase;
+    facts.seaStatus =
+        facts.seaStatusForDraw == SeaStatus::kAtHomeBase && facts.area == format::kNoArea
+            ? SeaStatus::kAtBase
+            : facts.seaStatusForDraw;
+    return facts;
+}
+
 std::string_view LoadFailureText(LoadFailure failure) {
     return kLoadFailureTexts[static_cast<int>(failure)];
 }

@@ -67,6 +67,24 @@ struct CareerRead {
 
 CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder);
 
+// What a career read whole shows, by the boat and base tables and the rules
+// that follow from them.
+struct CareerFacts {
+    BoatClass boatClass = BoatClass::kUnknown;
+    std::string_view boatType;
+    Theater theater = Theater::kUnknown;
+    std::string_view baseName;
+    std::string endDate;  // as EndDateText gives it
+    // At sea with a save, else at the home base: the status a grid for a
+    // next patrol without an area is drawn for.
+    SeaStatus seaStatusForDraw = SeaStatus::kAtHomeBase;
+    // The same, but at a base when the next patrol has no area yet.
+    SeaStatus seaStatus = SeaStatus::kAtHomeBase;
+    std::string area;  // the next patrol's, cut to a grid's length
+};
+
+CareerFacts DescribeCareer(const CareerRead& read);
+
 // The save with the latest last-write second, the first in folder order on
 // a tie; none when the folder holds no save.
 std::optional<std::filesystem::path> NewestSavePath(FileOps& ops,

@@ -74,49 +74,35 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
         Message(std::string(LoadFailureText(*read.failure)));
         return false;
     }
-    loadedHullIntegrity_ = m_fHullIntegrity;
 
-    m_nSeaStatus = SeaStatus::kAtHomeBase;
+    const CareerFacts facts = DescribeCareer(read);
     m_strSavePath.clear();
     m_strSaveArea.clear();
     if (read.save) {
         m_strSavePath = Utf8FromPath(read.save->path);
         m_strSaveStem = Utf8FromPath(read.save->stem);
-        m_nSeaStatus = SeaStatus::kAtSea;
         m_strSaveArea = read.save->patrolArea;
     }
-
-    const BoatInfo boat = LookUpBoat(m_nSubType, m_nSubVersion);
-    m_nBoatClass = boat.boatClass;
-    m_strBoatType = boat.type;
-
-    if (m_strPatrolArea.size() > format::kGridLength) {
-        m_strPatrolArea.resize(format::kGridLength);
-    }
+    m_nSeaStatus = facts.seaStatusForDraw;
+    m_nBoatClass = facts.boatClass;
+    m_strBoatType = facts.boatType;
+    m_strEndLocation = facts.baseName;
+    m_nTheater = facts.theater;
+    m_strEndDate = facts.endDate;
+    m_strPatrolArea = facts.area;
     m_strGrid = m_strPatrolArea;
     m_strOriginalArea = m_strPatrolArea;
     m_nPatrolCount = read.last.count;
-
-    const BaseInfo base = LookUpBase(m_nEndLocation, {m_nEndYear, m_nEndMonth});
-    m_strEndLocation = base.name;
-    m_nTheater = base.theater;
-    if (IsStavanger(m_nEndLocation, {m_nEndYear, m_nEndMonth}) &&
-        m_nBoatClass == BoatClass::kTypeXXI) {
-        m_nBoatClass = BoatClass::kTypeXXIII;
-        m_strBoatType = kTypeXXIIIName;
-    }
-    m_strEndDate = EndDateText(m_nEndDay, {m_nEndYear, m_nEndMonth});
 
     if (m_strPatrolArea == format::kNoArea) {
         if (GeneratePatrolGrid() != 0) {
             m_strGrid = m_strPatrolArea;
         }
-        if (m_nSeaStatus == SeaStatus::kAtHomeBase) {
-            m_nSeaStatus = SeaStatus::kAtBase;
-        } else if (m_nSeaStatus == SeaStatus::kAtSea && !m_strSaveArea.empty()) {
+        if (m_nSeaStatus == SeaStatus::kAtSea && !m_strSaveArea.empty()) {
             m_strGrid = m_strSaveArea;
         }
     }
+    m_nSeaStatus = facts.seaStatus;
 
     m_nDaysInPort = kDaysAtLandBase;
     m_strSeaStatus = SeaStatusText(m_nSeaStatus);

@@ -32,11 +32,13 @@ void CKelmarPatrol2Dlg::OnOK() {
         .tankerChoice = m_nTankerChoice,
         .seaStatus = m_nSeaStatus,
         .boatClass = m_nBoatClass,
-        .lastPatrolEnd = {.day = m_nEndDay, .month = m_nEndMonth, .year = m_nEndYear},
-        .hullIntegrity = loadedHullIntegrity_,
+        .lastPatrolEnd = {.day = career_.last.endDay,
+                          .month = career_.last.endMonth,
+                          .year = career_.last.endYear},
+        .hullIntegrity = career_.last.hullIntegrity,
         .autoRadarUpdate = m_bAutoRadarUpdate == 1,
         .enteredMed = m_bEnteredMed,
-        .start = {m_nStartYear, m_nStartMonth},
+        .start = {career_.next.startYear, career_.next.startMonth},
         .save = career_.save,
     };
     const ChangeDialogue dialogue = Dialogue();

@@ -115,10 +115,9 @@ class CKelmarPatrol2Dlg {
     ChangeClock clock_ = SystemClockSeconds;
     bool careerLoaded_ = false;
     std::string careerOnOpening_;
-    // The career as the last selection read it: the files a change may write over.
+    // The career as the last selection read it: the files a change may write
+    // over, and the hull integrity every run of "Make Changes" raises from.
     CareerRead career_;
-    // The history's hull integrity as loaded; every run of "Make Changes" raises from it.
-    float loadedHullIntegrity_ = 100.0f;
 };
 
 }  // namespace kp

@@ -1,4 +1,5 @@
 #include "apply/writers.h"
+#include "career/file_names.h"
 
 #include <gtest/gtest.h>
 
@@ -29,8 +30,8 @@ const std::string kHistory = Crlf(
 
 TEST_F(Writers, HistoryGetsGridDateAndRaisedHull) {
     WriteFile(folder_.Path() / "patrols.cfg", kHistory);
-    const Writer writer = RewritePatrolHistory(SystemFileOps(), folder_.Path(), "ES3",
-                                               WorkingDate{14, 4, 1942}, 95.5f);
+    const Writer writer =
+        RewritePatrolHistory(folder_.Path() / kHistoryFile, "ES3", WorkingDate{14, 4, 1942}, 95.5f);
     EXPECT_EQ(Run(writer), WriteOutcome::Ready);
     EXPECT_TRUE(shown_.empty());
     EXPECT_EQ(ReadFile(folder_.Path() / "patrols.cfg"),
@@ -42,8 +43,8 @@ TEST_F(Writers, HistoryGetsGridDateAndRaisedHull) {
 TEST_F(Writers, HullIsRaisedOnceForEveryLineAndCappedAt100) {
     WriteFile(folder_.Path() / "patrols.cfg",
               Crlf("[INIT]\nPatrols=1\n[PATROL 000]\nHullIntegrity=1\nHullIntegrity=1\n"));
-    const Writer writer = RewritePatrolHistory(SystemFileOps(), folder_.Path(), "ES32",
-                                               WorkingDate{1, 1, 1943}, 70.0f);
+    const Writer writer =
+        RewritePatrolHistory(folder_.Path() / kHistoryFile, "ES32", WorkingDate{1, 1, 1943}, 70.0f);
     // Wrong key count: the copy is thrown away, but the raise has happened.
     const PreparedFile prepared = PrepareTempFile(
         SystemFileOps(), writer, [this](const std::string& text) { shown_.push_back(text); });
@@ -61,9 +62,9 @@ TEST_F(Writers, AnUnknownDateLeavesTheDateLinesAlone) {
         "[INIT]\nPatrols=4\n[PATROL 004]\nPatrolArea=NULL\nNbDaysInBase=7\nStartDay=1\n"
         "StartMonth=1\nStartYear=1941\nHullIntegrity=80.0000\n");
     WriteFile(folder_.Path() / "patrols_0.cfg", before);
-    EXPECT_EQ(
-        Run(RewriteNextPatrol(SystemFileOps(), folder_.Path(), "ES32", std::nullopt, 90.0f, false)),
-        WriteOutcome::Ready);
+    EXPECT_EQ(Run(RewriteNextPatrol(folder_.Path() / kNextPatrolFile, "ES32", std::nullopt, 90.0f,
+                                    false)),
+              WriteOutcome::Ready);
     std::string after = before;
     after.replace(after.find("NULL"), 4, "ES32");
     after.replace(after.find("80.0000"), 7, "90.0000");
@@ -84,7 +85,7 @@ TEST_F(Writers, RadarIsRaisedButNeverLowered) {
         const std::string head = Crlf("[INIT]\n[note]\nCareers=0\n[CAREER 000]\n");
         WriteFile(folder_.Path() / "careers_0.cfg",
                   head + Crlf("RadarWarningReceiverUpg=" + c.stored + "\n"));
-        EXPECT_EQ(Run(UpgradeRadarDetectors(SystemFileOps(), folder_.Path(), c.code)),
+        EXPECT_EQ(Run(UpgradeRadarDetectors(folder_.Path() / kCareerSettingsFile, c.code)),
                   WriteOutcome::Ready);
         EXPECT_EQ(ReadFile(folder_.Path() / "careers_0.cfg"),
                   head + Crlf("RadarWarningReceiverUpg=" + c.written + "\n"))
@@ -107,7 +108,7 @@ TEST_F(Writers, NextPatrolGetsGridStartDateHullAndFlotilla) {
     WriteFile(folder_.Path() / "patrols_0.cfg", before);
     const WorkingDate date{2, 3, 1943};
     const float hull = 87.5f;
-    EXPECT_EQ(Run(RewriteNextPatrol(SystemFileOps(), folder_.Path(), "NULL", date, hull, true)),
+    EXPECT_EQ(Run(RewriteNextPatrol(folder_.Path() / kNextPatrolFile, "NULL", date, hull, true)),
               WriteOutcome::Ready);
     EXPECT_EQ(shown_, std::vector<std::string>{"Job Done."});
     EXPECT_EQ(ReadFile(folder_.Path() / "patrols_0.cfg"),
@@ -123,7 +124,7 @@ TEST_F(Writers, NextPatrolWithoutNbDaysInBaseIsLeftAlone) {
     WriteFile(folder_.Path() / "patrols_0.cfg", before);
     const WorkingDate date{2, 3, 1943};
     const float hull = 100.0f;
-    EXPECT_EQ(Run(RewriteNextPatrol(SystemFileOps(), folder_.Path(), "ES32", date, hull, false)),
+    EXPECT_EQ(Run(RewriteNextPatrol(folder_.Path() / kNextPatrolFile, "ES32", date, hull, false)),
               WriteOutcome::Discarded);
     EXPECT_EQ(shown_, std::vector<std::string>{
                           "Failed to write the new data to your 'patrols_0.cfg' file."});
@@ -134,11 +135,10 @@ TEST_F(Writers, SaveAsksBeforeOverwritingAValidArea) {
     const fs::path save = folder_.Path() / "3" / "Save1.psc";
     WriteFile(save, Crlf("PatrolArea=NULL\nX=1\nPatrolArea=BF17\nPatrolArea=NULLX\n"));
     int asked = 0;
-    const Writer writer =
-        RewriteSavePatrolArea(SystemFileOps(), save, folder_.Path() / "3" / "Save1", "ES3", [&] {
-            ++asked;
-            return true;
-        });
+    const Writer writer = RewriteSavePatrolArea(save, folder_.Path() / "3" / "Save1", "ES3", [&] {
+        ++asked;
+        return true;
+    });
     EXPECT_EQ(writer.temp, folder_.Path() / "3" / "Save1.TMP");
     EXPECT_EQ(Run(writer), WriteOutcome::Ready);
     EXPECT_EQ(asked, 1);  // "NULL" and a value starting with it count as no area
