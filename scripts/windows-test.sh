@@ -7,9 +7,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 # googletest: its sources, built for Windows along with the tests. Xvfb and
-# xauth give Wine a display; fonts-wine the dialogs' "MS Sans Serif".
+# xauth give Wine a display; fonts-wine the dialogs' "MS Sans Serif". openbox
+# manages the window for the run that shows it as Wine gives it to players,
+# and xprop (x11-utils) sees that it does.
 bash scripts/install-deps.sh g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 wine wine64 \
-  googletest xvfb xauth fonts-wine
+  googletest xvfb xauth fonts-wine openbox x11-utils
 
 # A Wine prefix of our own inside the build folder; quiet, and without the
 # .NET and browser installers a new prefix would otherwise offer. The mingw

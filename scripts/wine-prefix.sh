@@ -23,7 +23,8 @@ if [ ! -f "$WINEPREFIX/.kp-ready" ]; then
   touch "$WINEPREFIX/.kp-ready"
 fi
 # Without a window manager Wine stalls each time a dialog closes, and draws
-# no frame; unmanaged windows it frames itself and closes at once.
+# no frame; unmanaged windows it frames itself and closes at once. The run
+# with a window manager sets Managed=Y for itself alone.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1 || {
   echo "could not set Managed=N in $WINEPREFIX" >&2
   exit 1

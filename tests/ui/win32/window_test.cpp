@@ -300,8 +300,10 @@ class Win32KeysTest : public Win32WindowTest {
         });
     }
 
-    // The items of the popup menu open on the window's thread; then closed.
-    std::vector<std::string> OpenMenu() {
+    // The items of the popup menu open on the window's thread; then the item
+    // of access key `choose` is chosen, as typed, or without one the menu is
+    // closed. Returns the box the choice opened, if any.
+    std::vector<std::string> OpenMenu(wchar_t choose = 0, HWND* box = nullptr) {
         std::vector<std::string> items;
         ui_->Run([&] {
             HWND popup = nullptr;
@@ -326,9 +328,18 @@ class Win32KeysTest : public Win32WindowTest {
                 GetMenuStringW(menu, static_cast<UINT>(i), item, 64, MF_BYPOSITION);
                 items.push_back(Utf8(item));
             }
-            EndMenu();
+            if (choose != 0) {
+                PostMessageW(popup, WM_CHAR, choose, 1);
+            } else {
+                EndMenu();
+            }
         });
-        EXPECT_EQ(ui_->Settle(), nullptr);
+        const HWND opened = ui_->Settle();
+        if (box != nullptr) {
+            *box = opened;
+        } else {
+            EXPECT_EQ(opened, nullptr);
+        }
         return items;
     }
 };
@@ -343,12 +354,27 @@ TEST_F(Win32KeysTest, TheMenuOpensOnARightClickOrShiftF10AndTheCommandsOnTheirKe
         EXPECT_EQ(ui_->Settle(), nullptr);
         EXPECT_EQ(OpenMenu(), ours) << id;
     }
+    // Chosen from the menu: the About box, then Undo, which without a career
+    // asks for one.
+    PostMessageW(Control(IDC_CAREER_LIST), WM_RBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(ui_->Settle(), nullptr);
+    HWND box = nullptr;
+    EXPECT_EQ(OpenMenu(L'a', &box), ours);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Utf8(TextOf(box)), "About KelmarPatrol");
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(ui_->Settle(), nullptr);
+
     Focus(IDC_CAREER_LIST);
     Hold({VK_SHIFT}, true);
     PostMessageW(Control(IDC_CAREER_LIST), WM_SYSKEYDOWN, VK_F10, 1);
     EXPECT_EQ(ui_->Settle(), nullptr);
     Hold({VK_SHIFT}, false);
-    EXPECT_EQ(OpenMenu(), ours);
+    EXPECT_EQ(OpenMenu(L'u', &box), ours);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(Utf8(TextOf(TextLabelOf(box))), "Please choose a career.");
+    PostMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    EXPECT_EQ(ui_->Settle(), nullptr);
 
     // F1: the About box.
     const HWND about = PressKey(VK_F1);

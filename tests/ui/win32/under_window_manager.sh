@@ -1,0 +1,76 @@
+#!/bin/sh
+# Runs a Windows test program under Wine with its windows managed by a Linux
+# window manager, as Wine leaves them to players by default: there the title
+# bar's icon and Alt+Space open the window manager's menu, not the system menu.
+# The prefix's Managed=Y holds for this run alone (the other tests leave the
+# frame to Wine, which is faster) and is put back after. A window manager
+# already on the display is used; otherwise openbox is started. The run fails
+# unless the window manager took at least one of the program's windows.
+# Usage: under_window_manager.sh WINE PROGRAM [ARGUMENT...]
+set -eu
+wine=$1
+shift
+: "${DISPLAY:?a display is needed; scripts/windows-test.sh gives one}"
+key='HKCU\Software\Wine\X11 Driver'
+scratch=$(mktemp -d)
+manager=
+spy=
+
+previous=$("$wine" reg query "$key" /v Managed 2>/dev/null |
+  awk '$1 == "Managed" { print $3 }' | tr -d '\r')
+restore() {
+  if [ -n "$previous" ]; then
+    "$wine" reg add "$key" /v Managed /t REG_SZ /d "$previous" /f
+  else
+    "$wine" reg delete "$key" /v Managed /f
+  fi >/dev/null 2>&1 || echo "could not put Managed=$previous back in $WINEPREFIX" >&2
+  for process in $spy $manager; do
+    kill "$process" 2>/dev/null || true
+    wait "$process" 2>/dev/null || true
+  done
+  rm -rf "$scratch"
+}
+trap restore EXIT
+# A run stopped from outside (CTest's timeout) puts the setting back too.
+trap 'exit 1' INT TERM
+
+# A window manager announces itself on the root window once it manages, with a
+# window of its own that names itself; one that has ended leaves the root's
+# property behind, naming a window that is gone.
+announced() {
+  check=$(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | sed -n 's/.*window id # //p')
+  [ -n "$check" ] &&
+    xprop -id "$check" _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id # $check\$"
+}
+if ! announced; then
+  openbox --sm-disable >"$scratch/openbox.log" 2>&1 &
+  manager=$!
+  tries=0
+  until announced; do
+    tries=$((tries + 1))
+    if [ "$tries" -gt 100 ] || ! kill -0 "$manager" 2>/dev/null; then
+      echo "openbox did not start on $DISPLAY:" >&2
+      cat "$scratch/openbox.log" >&2
+      exit 1
+    fi
+    sleep 0.1
+  done
+fi
+
+"$wine" reg add "$key" /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1
+
+# The window manager lists the windows it manages on the root window; every
+# change of that list is written down from before the program starts.
+xprop -spy -root _NET_CLIENT_LIST >"$scratch/clients" 2>&1 &
+spy=$!
+until [ -s "$scratch/clients" ]; do
+  sleep 0.05
+done
+
+status=0
+"$wine" "$@" || status=$?
+if ! grep -q 'window id # 0x' "$scratch/clients"; then
+  echo "the window manager managed none of the program's windows" >&2
+  status=1
+fi
+exit "$status"
