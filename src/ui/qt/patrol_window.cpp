@@ -29,14 +29,14 @@ namespace {
 using Handler = void (*)(CKelmarPatrol2Dlg&);
 
 // By TankerChoice.
-constexpr std::array<Handler, 4> kBaseHandlers = {
+constexpr std::array<Handler, kBaseButtonCount> kBaseHandlers = {
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnLandBase(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerNorth(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerMid(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerSouth(); }};
 
 // By CheckBox.
-constexpr std::array<Handler, 2> kCheckBoxHandlers = {
+constexpr std::array<Handler, kCheckBoxCount> kCheckBoxHandlers = {
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnAutoRadarUpdate(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnEnteredMed(); }};
 
