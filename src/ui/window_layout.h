@@ -78,7 +78,7 @@
 //   kp::control_caption::landBaseRadio);
 // id: the Windows control id (IDC_... of src/ui/win32/resource_ids.h, IDOK,
 //   IDCANCEL; IDC_STATIC for none);
-// kind: a kp::ControlKind (src/ui/qt/dialog_templates.h), which the resource
+// kind: a kp::ControlKind (src/ui/control_kind.h), which the resource
 //   script turns into the Windows class and style: DefaultButton,
 //   PushButton, Edit, ReadOnlyEdit, RadioButton, CheckBox, ListBox, Label,
 //   GroupBox, Icon (the program's icon), PathLabel (one line that shows a
@@ -154,14 +154,18 @@
       40, 26, 188, 8, KP_NO_PREFIX)
 
 // The main window's controls the dialog model reads and sets, by its enums
-// (src/ui/dialog_controls.h), as X(name) of their rows above.
+// (src/ui/dialog_controls.h, TankerChoice of src/career/codes.h), as
+// X(enumerator, name of its row above), in the enum's order;
+// src/ui/model_control_rows.h checks that order when it compiles.
 // By Field.
 #define KP_FIELD_CONTROLS(X) \
-    X(gridEdit) X(daysEdit) X(seaStatusEdit) X(endDateEdit) X(boatTypeEdit) X(endLocationEdit)
+    X(Grid, gridEdit) X(DaysInPort, daysEdit) X(SeaStatus, seaStatusEdit) \
+    X(EndDate, endDateEdit) X(BoatType, boatTypeEdit) X(EndLocation, endLocationEdit)
 // By CheckBox.
-#define KP_CHECK_BOX_CONTROLS(X) X(autoRadarCheck) X(enteredMedCheck)
+#define KP_CHECK_BOX_CONTROLS(X) X(AutoRadarUpdate, autoRadarCheck) X(EnteredMed, enteredMedCheck)
 // By TankerChoice: the radio group, in its order.
 #define KP_BASE_BUTTON_CONTROLS(X) \
-    X(landBaseRadio) X(tankerNorthRadio) X(tankerMidRadio) X(tankerSouthRadio)
+    X(kLandBase, landBaseRadio) X(kNorth, tankerNorthRadio) X(kMid, tankerMidRadio) \
+    X(kSouth, tankerSouthRadio)
 
 // clang-format on

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/model_control_rows.h"
 #include "ui/window_layout.h"
 
 namespace kp {
@@ -48,8 +49,8 @@ KP_ABOUT_BOX_CONTROLS(KP_CONTROL_CAPTION)
 }  // namespace control_caption
 
 // Captions of the base buttons, by TankerChoice.
-#define KP_BASE_CAPTION(name) control_caption::name,
-inline constexpr std::array<std::string_view, 4> kBaseCaptions = {
+#define KP_BASE_CAPTION(value, name) control_caption::name,
+inline constexpr std::array<std::string_view, kBaseButtonCount> kBaseCaptions = {
     KP_BASE_BUTTON_CONTROLS(KP_BASE_CAPTION)};
 #undef KP_BASE_CAPTION
 

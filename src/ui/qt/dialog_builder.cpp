@@ -16,7 +16,9 @@
 
 #include "ui/qt/career_list_box.h"
 #include "ui/qt/dialog_templates.h"
+#include "ui/qt/grown_layout.h"
 #include "ui/qt/program_icon.h"
+#include "ui/qt/text_needs.h"
 #include "ui/qt/utf8_text.h"
 #include "ui/window_texts.h"
 
@@ -52,12 +54,8 @@ QWidget* MakeRadioButton(const ControlTemplate& control, QWidget& parent) {
     return new QRadioButton(ToQString(control.caption), &parent);
 }
 
-// A check box caption may run past its control, as the auto-update one does
-// in the template; the tip shows it whole.
 QWidget* MakeCheckBox(const ControlTemplate& control, QWidget& parent) {
-    auto* box = new QCheckBox(ToQString(control.caption), &parent);
-    box->setToolTip(box->text());
-    return box;
+    return new QCheckBox(ToQString(control.caption), &parent);
 }
 
 QWidget* MakeListBox(const ControlTemplate&, QWidget& parent) {
@@ -124,16 +122,50 @@ QFont TextFont(const QFont& layoutFont) {
     return smaller;
 }
 
+// The widest of the texts the control shows.
+QSize RoomNeeded(const QWidget& widget, const ControlTemplate& control,
+                 std::span<const ShownTexts> shown) {
+    QSize needed = SizeForText(widget, ToQString(control.caption));
+    for (const ShownTexts& texts : shown) {
+        if (texts.name != control.name) {
+            continue;
+        }
+        for (const std::string& text : texts.texts) {
+            needed = needed.expandedTo(SizeForText(widget, ToQString(text)));
+        }
+    }
+    return needed;
+}
+
+// Once every control stands in the template's place in its font.
+void MakeRoomForTexts(QDialog& dialog, const DialogTemplate& layout,
+                      std::span<const ShownTexts> shown, QSize dialogSize) {
+    std::vector<QWidget*> widgets;
+    std::vector<QRect> places;
+    std::vector<QSize> needs;
+    for (const ControlTemplate& control : layout.controls) {
+        QWidget* widget = dialog.findChild<QWidget*>(ToQString(control.name));
+        widget->ensurePolished();
+        widgets.push_back(widget);
+        places.push_back(widget->geometry());
+        needs.push_back(RoomNeeded(*widget, control, shown));
+    }
+    const GrownLayout grown = GrowToFit(places, needs, dialogSize);
+    for (std::size_t i = 0; i < widgets.size(); ++i) {
+        widgets[i]->setGeometry(grown.places[i]);
+    }
+    dialog.setFixedSize(grown.dialog);
+}
+
 }  // namespace
 
-void BuildDialog(QDialog& dialog, const DialogTemplate& layout) {
+void BuildDialog(QDialog& dialog, const DialogTemplate& layout, std::span<const ShownTexts> shown) {
     dialog.setObjectName(ToQString(layout.name));
     dialog.setWindowFlags(kDialogFrame);
     dialog.setWindowTitle(ToQString(layout.caption));
     const QFont layoutFont = DialogFont(layout.fontPointSize);
     const DialogUnits units(layoutFont);
     dialog.setFont(TextFont(layoutFont));
-    dialog.setFixedSize(units.ToPixels(layout.width, layout.height));
 
     QWidget* previousTabStop = nullptr;
     // A label's access key reaches the next tab stop made, as in a dialog
@@ -164,6 +196,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& layout) {
                 static_cast<Qt::FocusPolicy>(widget->focusPolicy() & ~Qt::TabFocus));
         }
     }
+    MakeRoomForTexts(dialog, layout, shown, units.ToPixels(layout.width, layout.height));
 }
 
 }  // namespace kp

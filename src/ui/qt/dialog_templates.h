@@ -8,26 +8,12 @@
 #include <span>
 #include <string_view>
 
+#include "ui/control_kind.h"
+#include "ui/model_control_rows.h"
 #include "ui/qt/dialog_units.h"
 #include "ui/window_layout.h"
 
 namespace kp {
-
-// The kinds a row of the layout names; the resource script gives each its
-// Windows class and style.
-enum class ControlKind {
-    DefaultButton,
-    PushButton,
-    Edit,
-    ReadOnlyEdit,
-    RadioButton,
-    CheckBox,
-    ListBox,
-    Label,
-    GroupBox,
-    Icon,       // the program's icon
-    PathLabel,  // one line that shows a path, shortened in its middle
-};
 
 struct ControlTemplate {
     std::string_view name;  // the widget's object name
@@ -62,15 +48,15 @@ KP_ABOUT_BOX_CONTROLS(KP_OBJECT_NAME)
 inline constexpr std::string_view kMakeChangesName = object_name::makeChangesButton;
 inline constexpr std::string_view kCancelName = object_name::cancelButton;
 inline constexpr std::string_view kCareerListName = object_name::careerList;
-#define KP_OBJECT_NAME_OF(name) object_name::name,
+#define KP_OBJECT_NAME_OF(value, name) object_name::name,
 // By Field.
-inline constexpr std::array<std::string_view, 6> kFieldNames = {
+inline constexpr std::array<std::string_view, kFieldCount> kFieldNames = {
     KP_FIELD_CONTROLS(KP_OBJECT_NAME_OF)};
 // By TankerChoice.
-inline constexpr std::array<std::string_view, 4> kBaseButtonNames = {
+inline constexpr std::array<std::string_view, kBaseButtonCount> kBaseButtonNames = {
     KP_BASE_BUTTON_CONTROLS(KP_OBJECT_NAME_OF)};
 // By CheckBox.
-inline constexpr std::array<std::string_view, 2> kCheckBoxNames = {
+inline constexpr std::array<std::string_view, kCheckBoxCount> kCheckBoxNames = {
     KP_CHECK_BOX_CONTROLS(KP_OBJECT_NAME_OF)};
 #undef KP_OBJECT_NAME_OF
 inline constexpr std::string_view kAboutOkName = object_name::okButton;

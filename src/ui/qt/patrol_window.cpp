@@ -17,6 +17,7 @@
 #include "ui/qt/career_list_box.h"
 #include "ui/qt/dialog_builder.h"
 #include "ui/qt/dialog_templates.h"
+#include "ui/qt/field_texts.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/typing_limit_validator.h"
@@ -29,22 +30,31 @@ namespace {
 using Handler = void (*)(CKelmarPatrol2Dlg&);
 
 // By TankerChoice.
-constexpr std::array<Handler, 4> kBaseHandlers = {
+constexpr std::array<Handler, kBaseButtonCount> kBaseHandlers = {
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnLandBase(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerNorth(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerMid(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerSouth(); }};
 
 // By CheckBox.
-constexpr std::array<Handler, 2> kCheckBoxHandlers = {
+constexpr std::array<Handler, kCheckBoxCount> kCheckBoxHandlers = {
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnAutoRadarUpdate(); },
     [](CKelmarPatrol2Dlg& dlg) { dlg.OnEnteredMed(); }};
+
+// Each field is given room for the widest text the program puts into it.
+std::vector<ShownTexts> FieldTexts() {
+    std::vector<ShownTexts> shown;
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+        shown.push_back({kFieldNames[field], TextsShownIn(static_cast<Field>(field))});
+    }
+    return shown;
+}
 
 }  // namespace
 
 PatrolWindow::PatrolWindow(CKelmarPatrol2Dlg& dialog, QWidget* parent)
     : QDialog(parent), dialog_(dialog) {
-    BuildDialog(*this, kPatrolWindowTemplate);
+    BuildDialog(*this, kPatrolWindowTemplate, FieldTexts());
     setWindowIcon(ProgramIcon());
     FindControls();
     ConnectControls();

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "ui/dialog_controls.h"
+#include "ui/model_control_rows.h"
 #include "ui/qt/utf8_text.h"
 
 class QButtonGroup;
@@ -57,10 +58,10 @@ class PatrolWindow final : public QDialog, public DialogControls {
     QCheckBox& Box(CheckBox box) const;
 
     CKelmarPatrol2Dlg& dialog_;
-    std::array<QLineEdit*, 6> fields_{};
-    std::array<ProgramText, 6> fieldTexts_{};
+    std::array<QLineEdit*, kFieldCount> fields_{};
+    std::array<ProgramText, kFieldCount> fieldTexts_{};
     std::vector<ProgramText> listTexts_;
-    std::array<QCheckBox*, 2> checkBoxes_{};
+    std::array<QCheckBox*, kCheckBoxCount> checkBoxes_{};
     CareerListBox* list_ = nullptr;
     QButtonGroup* bases_ = nullptr;
     TypingLimitValidator* gridTyping_ = nullptr;

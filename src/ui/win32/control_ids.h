@@ -6,6 +6,7 @@
 
 #include <array>
 
+#include "ui/model_control_rows.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/window_layout.h"
 
@@ -19,13 +20,15 @@ KP_ABOUT_BOX_CONTROLS(KP_CONTROL_ID)
 #undef KP_CONTROL_ID
 }  // namespace control_id
 
-#define KP_CONTROL_ID_OF(name) control_id::name,
+#define KP_CONTROL_ID_OF(value, name) control_id::name,
 // By Field.
-inline constexpr std::array<int, 6> kFieldIds = {KP_FIELD_CONTROLS(KP_CONTROL_ID_OF)};
+inline constexpr std::array<int, kFieldCount> kFieldIds = {KP_FIELD_CONTROLS(KP_CONTROL_ID_OF)};
 // By CheckBox.
-inline constexpr std::array<int, 2> kCheckBoxIds = {KP_CHECK_BOX_CONTROLS(KP_CONTROL_ID_OF)};
+inline constexpr std::array<int, kCheckBoxCount> kCheckBoxIds = {
+    KP_CHECK_BOX_CONTROLS(KP_CONTROL_ID_OF)};
 // By TankerChoice: the radio group, in its order.
-inline constexpr std::array<int, 4> kBaseButtonIds = {KP_BASE_BUTTON_CONTROLS(KP_CONTROL_ID_OF)};
+inline constexpr std::array<int, kBaseButtonCount> kBaseButtonIds = {
+    KP_BASE_BUTTON_CONTROLS(KP_CONTROL_ID_OF)};
 #undef KP_CONTROL_ID_OF
 
 }  // namespace kp

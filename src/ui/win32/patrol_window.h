@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ui/dialog_controls.h"
+#include "ui/model_control_rows.h"
 #include "ui/win32/wide_text.h"
 
 namespace kp {
@@ -56,7 +57,7 @@ class PatrolWindow final : public DialogControls {
     CKelmarPatrol2Dlg& dialog_;
     HWND window_ = nullptr;
     HICON icon_ = nullptr;
-    std::array<ProgramText, 6> fieldTexts_{};
+    std::array<ProgramText, kFieldCount> fieldTexts_{};
     std::vector<ProgramText> listTexts_;
 };
 
