@@ -7,12 +7,11 @@
 #include <string>
 #include <system_error>
 
-#include "apply/career_transaction.h"
 #include "apply/writers.h"
 #include "bench_files.h"
 #include "career/file_names.h"
 #include "career_fixture.h"
-#include "rewrite_one_file.h"
+#include "change_one_file.h"
 
 namespace kp {
 namespace {
@@ -72,13 +71,14 @@ struct Setup {
     }
 };
 
+// The copy prepared and renamed over the file, without the transaction around it.
 void RewriteHistory(benchmark::State& state, FileOps& ops) {
     Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
     const WorkingDate date{14, 4, 1942};
     for (auto _ : state) {
-        const Writer writer =
-            RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
-        if (RewriteThroughTempFile(ops, writer, [](const std::string&) {}) != WriteOutcome::Ready) {
+        const Writer writer = RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
+        const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
+        if (prepared.outcome != WriteOutcome::Ready || !ops.Replace(writer.temp, writer.file)) {
             state.SkipWithError("rewrite failed");
         }
     }
@@ -120,15 +120,9 @@ void ChangeHistory(benchmark::State& state, FileOps& ops) {
     Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
     const WorkingDate date{14, 4, 1942};
     for (auto _ : state) {
-        CareerTransaction change(ops, setup.folder.Path());
-        const bool entered = change.Enter().entry == Entry::Ready;
-        const Writer writer =
-            RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
-        change.Begin(0, {writer.temp});
-        const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
-        if (!entered || prepared.outcome != WriteOutcome::Ready ||
-            !change.Replace(writer.file, writer.temp, prepared.old, prepared.fresh) ||
-            !change.Commit()) {
+        const Writer writer = RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
+        if (ChangeOneFile(ops, setup.folder.Path(), writer, [](const std::string&) {}) !=
+            WriteOutcome::Ready) {
             state.SkipWithError("change failed");
         }
     }

@@ -18,8 +18,8 @@
 #include "bench_files.h"
 #include "career/file_names.h"
 #include "career_fixture.h"
+#include "change_one_file.h"
 #include "memory_controls.h"
-#include "rewrite_one_file.h"
 #include "ui/patrol_dialog.h"
 
 namespace {
@@ -82,9 +82,10 @@ int main(int argc, char** argv) {
             return 1;
         }
     } else if (argc == 2) {
-        const auto writer = kp::RewritePatrolHistory(kp::PathFromUtf8(argv[1]) / kp::kHistoryFile,
-                                                     "ES32", kp::WorkingDate{14, 4, 1942}, 85.0f);
-        if (kp::RewriteThroughTempFile(kp::SystemFileOps(), writer, [](const std::string&) {}) !=
+        const auto career = kp::PathFromUtf8(argv[1]);
+        const auto writer = kp::RewritePatrolHistory(career / kp::kHistoryFile, "ES32",
+                                                     kp::WorkingDate{14, 4, 1942}, 85.0f);
+        if (kp::ChangeOneFile(kp::SystemFileOps(), career, writer, [](const std::string&) {}) !=
             kp::WriteOutcome::Ready) {
             return 1;
         }

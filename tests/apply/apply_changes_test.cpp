@@ -1,7 +1,10 @@
-// The change procedure on its own, on an in-memory career: what only it
-// decides (a career another copy is changing, an end date the history did
-// not give) and the undo point's refusals, which no script can bring about.
+// The change procedure on its own, on an in-memory career: the entries it
+// accepts, what only it decides (a career another copy is changing, an end
+// date the history did not give) and the undo point's refusals, which no
+// script can bring about.
 #include <gtest/gtest.h>
+
+#include <string_view>
 
 #include "apply/apply_changes.h"
 #include "apply/career_entry.h"
@@ -17,11 +20,24 @@ namespace fs = std::filesystem;
 
 const fs::path kCareer = "/cfg/careers/Topp";
 
+constexpr std::string_view kBadDays = "Days in base must lie between 1 and 40.";
+
 const std::string kNextPatrol = Crlf(
     "[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=NULL\nNbDaysInBase=31\nStartDay=4\n"
     "StartMonth=5\nStartYear=1941\nHullIntegrity=100.0000\n");
 // A new career's history: no patrol has ended yet.
 const std::string kEmptyHistory = Crlf("[INIT]\nPatrols=1\n[PATROL 000]\n");
+
+TEST(CheckEntries, OnlyOneToFortyDaysInPortPass) {
+    const struct {
+        int days;
+        std::string_view refusal;
+    } cases[] = {{0, kBadDays}, {41, kBadDays}, {-3, kBadDays}, {1, ""}, {40, ""}};
+    for (const auto& c : cases) {
+        std::string grid = "ES32";
+        EXPECT_EQ(CheckEntries(grid, c.days), c.refusal) << c.days;
+    }
+}
 
 class ApplyChangesTest : public ::testing::Test {
   protected:

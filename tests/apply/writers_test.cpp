@@ -5,7 +5,7 @@
 
 #include "career/career_format.h"
 #include "career_fixture.h"
-#include "rewrite_one_file.h"
+#include "change_one_file.h"
 
 namespace kp {
 namespace {
@@ -14,9 +14,10 @@ namespace fs = std::filesystem;
 
 class Writers : public ::testing::Test {
   protected:
+    // The writer's file changed as "Make Changes" changes it.
     WriteOutcome Run(const Writer& writer) {
-        return RewriteThroughTempFile(SystemFileOps(), writer,
-                                      [this](const std::string& text) { shown_.push_back(text); });
+        return ChangeOneFile(SystemFileOps(), folder_.Path(), writer,
+                             [this](const std::string& text) { shown_.push_back(text); });
     }
 
     ScratchFolder folder_;
@@ -108,9 +109,11 @@ TEST_F(Writers, NextPatrolGetsGridStartDateHullAndFlotilla) {
     WriteFile(folder_.Path() / "patrols_0.cfg", before);
     const WorkingDate date{2, 3, 1943};
     const float hull = 87.5f;
-    EXPECT_EQ(Run(RewriteNextPatrol(folder_.Path() / kNextPatrolFile, "NULL", date, hull, true)),
-              WriteOutcome::Ready);
-    EXPECT_EQ(shown_, std::vector<std::string>{"Job Done."});
+    const Writer writer =
+        RewriteNextPatrol(folder_.Path() / kNextPatrolFile, "NULL", date, hull, true);
+    EXPECT_EQ(Run(writer), WriteOutcome::Ready);
+    EXPECT_TRUE(shown_.empty());
+    EXPECT_EQ(writer.messages.done, "Job Done.");
     EXPECT_EQ(ReadFile(folder_.Path() / "patrols_0.cfg"),
               Crlf("[INIT]\nPatrols=4\n[PATROL 004]\nPatrolArea=NULL\nNbDaysInBase=7\n"
                    "StartDay=2\nStartMonth=3\nStartYear=1943\nHullIntegrity=87.5000\n"
@@ -143,7 +146,8 @@ TEST_F(Writers, SaveAsksBeforeOverwritingAValidArea) {
     EXPECT_EQ(Run(writer), WriteOutcome::Ready);
     EXPECT_EQ(asked, 1);  // "NULL" and a value starting with it count as no area
     EXPECT_EQ(ReadFile(save), Crlf("PatrolArea=ES3\nX=1\nPatrolArea=ES3\nPatrolArea=ES3\n"));
-    EXPECT_EQ(shown_, std::vector<std::string>{"Job Done."});
+    EXPECT_TRUE(shown_.empty());
+    EXPECT_EQ(writer.messages.done, "Job Done.");
 }
 
 }  // namespace

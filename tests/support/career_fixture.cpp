@@ -62,4 +62,18 @@ void WriteCareer(const std::filesystem::path& cfgFolder, std::string_view career
     WriteFile(folder / "patrols.cfg", Crlf(history));
 }
 
+void SetWriteTime(const std::filesystem::path& file,
+                  std::chrono::sys_time<std::chrono::milliseconds> when) {
+    std::filesystem::last_write_time(file, std::chrono::file_clock::from_sys(when));
+}
+
+std::filesystem::path WriteSave(const std::filesystem::path& career, const std::string& file,
+                                const std::string& content, std::int64_t seconds,
+                                int patrolFolder) {
+    const std::filesystem::path path = career / std::to_string(patrolFolder) / file;
+    WriteFile(path, Crlf(content));
+    SetWriteTime(path, std::chrono::sys_seconds{std::chrono::seconds(seconds)});
+    return path;
+}
+
 }  // namespace kp

@@ -1,6 +1,8 @@
 // Scratch configuration folders with careers written by the tests.
 #pragma once
 
+#include <chrono>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -28,5 +30,14 @@ std::string ReadFile(const std::filesystem::path& file);
 // A career's next-patrol file and history in `cfgFolder`, with CRLF line ends.
 void WriteCareer(const std::filesystem::path& cfgFolder, std::string_view career,
                  std::string_view nextPatrol, std::string_view history);
+
+// Sets the file's last-write time.
+void SetWriteTime(const std::filesystem::path& file,
+                  std::chrono::sys_time<std::chrono::milliseconds> when);
+// A save on the disk, in the folder of patrol `patrolFolder`, written at
+// `seconds` since 1970.
+std::filesystem::path WriteSave(const std::filesystem::path& career, const std::string& file,
+                                const std::string& content, std::int64_t seconds = 1'000'000'000,
+                                int patrolFolder = 2);
 
 }  // namespace kp

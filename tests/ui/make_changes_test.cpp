@@ -1,16 +1,20 @@
-// "Make Changes" with one file operation failing, for every operation the
-// command makes: no file may end up half written or lost, no temporary file
-// may stay behind, the user must hear of every change that was not made, and
-// once the career is selected again its files are all old or all new.
+// "Make Changes" from the dialog: entries it refuses write nothing; and with
+// one file operation failing, for every operation the command makes, no file
+// may end up half written or lost, no temporary file may stay behind, the
+// user must hear of every change that was not made, and once the career is
+// selected again its files are all old or all new.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <functional>
 #include <map>
+#include <string_view>
 
 #include "career_fixture.h"
+#include "career_texts.h"
 #include "dialog_fixture.h"
 #include "faulty_file_ops.h"
+#include "memory_file_ops.h"
 
 namespace kp {
 namespace {
@@ -20,6 +24,8 @@ namespace fs = std::filesystem;
 using Files = std::map<std::string, std::string>;  // name in the career folder -> bytes
 
 const std::string kCareer = "Topp";
+
+constexpr std::string_view kBadDays = "Days in base must lie between 1 and 40.";
 
 Files CareerAtBase() {
     return {
@@ -177,6 +183,22 @@ TEST(MakeChangesFaults, AtSea) {
              },
              {"7/Save.psc"},
              "7/Save.psc"});
+}
+
+TEST(CheckEntries, TheDialogShowsTheRefusalAndWritesNothing) {
+    MemoryFileOps files;
+    files.Put("/cfg/careers/Hartmann/patrols_0.cfg", Crlf(NextPatrolText(kNextTarget, 1)));
+    files.Put("/cfg/careers/Hartmann/patrols.cfg", Crlf(HistoryText(kLastPatrol, 1)));
+    const auto before = files.Files();
+    DialogFixture ui(files);
+    ASSERT_TRUE(ui.Open("/cfg"));
+    ui.Select("Hartmann");
+    ui.controls.TypeGrid("ES32");
+    ui.controls.SetFieldText(Field::DaysInPort, "41");
+    ui.dlg.OnOK();
+    EXPECT_EQ(ui.controls.Messages().back(), kBadDays);
+    EXPECT_FALSE(ui.controls.Result());
+    EXPECT_EQ(files.Files(), before);
 }
 
 }  // namespace
