@@ -76,7 +76,8 @@ void RewriteHistory(benchmark::State& state, FileOps& ops) {
     Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
     const WorkingDate date{14, 4, 1942};
     for (auto _ : state) {
-        const Writer writer = RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
+        const Writer writer =
+            RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
         const PreparedFile prepared = PrepareTempFile(ops, writer, [](const std::string&) {});
         if (prepared.outcome != WriteOutcome::Ready || !ops.Replace(writer.temp, writer.file)) {
             state.SkipWithError("rewrite failed");
@@ -120,7 +121,8 @@ void ChangeHistory(benchmark::State& state, FileOps& ops) {
     Setup setup(static_cast<std::size_t>(state.range(0)) << 20);
     const WorkingDate date{14, 4, 1942};
     for (auto _ : state) {
-        const Writer writer = RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
+        const Writer writer =
+            RewritePatrolHistory(setup.folder.Path() / kHistoryFile, "ES32", date, 85.0f);
         if (ChangeOneFile(ops, setup.folder.Path(), writer, [](const std::string&) {}) !=
             WriteOutcome::Ready) {
             state.SkipWithError("change failed");
