@@ -1,15 +1,18 @@
-// The change procedure on its own, on an in-memory career: the entries it
-// accepts, what only it decides (a career another copy is changing, an end
-// date the history did not give) and the undo point's refusals, which no
-// script can bring about.
+// The change procedure on its own, on an in-memory career or, at sea where
+// the saves' times decide, on the disk: the entries it accepts, what only it
+// decides (a career another copy is changing, an end date the history did
+// not give, a change that replaced nothing, a save written since) and the
+// undo point's refusals, which no script can bring about.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <string_view>
 
 #include "apply/apply_changes.h"
 #include "apply/career_entry.h"
 #include "apply/change_record.h"
 #include "apply/undo_changes.h"
+#include "career/career_loader.h"
 #include "career_fixture.h"
 #include "memory_file_ops.h"
 
@@ -142,6 +145,88 @@ TEST_F(ApplyChangesTest, NothingIsWrittenWhileAnEarlierChangeIsUnderWay) {
     ASSERT_EQ(shown_.size(), 1u);
     EXPECT_TRUE(shown_[0].starts_with("The last change to this career was interrupted"))
         << shown_[0];
+}
+
+// At sea, on the disk: the save's last-write time decides which save is the
+// patrol's newest.
+class AtSeaTest : public ::testing::Test {
+  protected:
+    AtSeaTest() {
+        WriteFile(Career() / "patrols_0.cfg",
+                  Crlf("[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\n"
+                       "SubVersion=1\nPatrolArea=AN41\nStartYear=1942\nStartMonth=8\n"));
+        WriteFile(Career() / "patrols.cfg",
+                  Crlf("[INIT]\nPatrols=7\n[PATROL 006]\nEndDay=25\nEndMonth=7\n"
+                       "EndYear=1943\n[PATROL 007]\n"));
+        WriteSave(Career(), "Save.psc", Crlf("[Save]\nPatrolArea=BF17\n"), 1'000'000'000, 7);
+    }
+    fs::path Career() const { return cfg_.Path() / "careers" / "Topp"; }
+
+    // "Make Changes" with the question answered as given.
+    void Change(const std::string& grid, bool answer) {
+        const CareerRead read = ReadCareer(SystemFileOps(), Career());
+        ASSERT_TRUE(read.save.has_value());
+        const ChangeRequest request{
+            .seen = read.files,
+            .madeAt = 1796688000,
+            .grid = grid,
+            .daysInPort = 31,
+            .tankerChoice = TankerChoice::kLandBase,
+            .seaStatus = SeaStatus::kAtSea,
+            .boatClass = BoatClass::kTypeVII,
+            .lastPatrolEnd = {25, 7, 1943},
+            .hullIntegrity = 100.0f,
+            .autoRadarUpdate = true,
+            .enteredMed = 0,
+            .start = {1942, 8},
+            .save = read.save,
+        };
+        RandomSource random;
+        ApplyChanges(SystemFileOps(), random, request, Dialogue(answer));
+    }
+    ChangeDialogue Dialogue(bool answer) {
+        return {[this](const std::string& text) { shown_.push_back(text); },
+                [this, answer](const std::string& question) {
+                    shown_.push_back(question);
+                    return answer;
+                }};
+    }
+
+    ScratchFolder cfg_;
+    std::vector<std::string> shown_;
+};
+
+TEST_F(AtSeaTest, ACancelledChangeKeepsTheUndoPointBeforeIt) {
+    Change("ES32", true);
+    ASSERT_EQ(shown_.back(), "Job Done.");
+    const std::string record = ReadFile(Career() / kRecordName);
+    const std::string save = ReadFile(Career() / "7" / "Save.psc");
+
+    shown_.clear();
+    Change("CA51", false);
+    EXPECT_EQ(ReadFile(Career() / "7" / "Save.psc"), save);
+    EXPECT_EQ(ReadFile(Career() / kRecordName), record);
+    EXPECT_TRUE(fs::exists(Career() / "KelmarPatrol.undo1"));
+    shown_.clear();
+    EXPECT_TRUE(UndoLastChanges(SystemFileOps(), Career(), Dialogue(true)));
+    ASSERT_FALSE(shown_.empty());
+    EXPECT_TRUE(shown_[0].starts_with("Undo the change made to the career Topp")) << shown_[0];
+}
+
+TEST_F(AtSeaTest, ANewerSaveEndsTheUndoPoint) {
+    Change("ES32", true);
+    ASSERT_EQ(shown_.back(), "Job Done.");
+    const std::string save = ReadFile(Career() / "7" / "Save.psc");
+    // The simulation saves the patrol again, after the change.
+    const auto later = std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()) +
+                       std::chrono::hours(1);
+    WriteSave(Career(), "Later.psc", Crlf("[Save]\nPatrolArea=ES32\n"),
+              later.time_since_epoch().count(), 7);
+    shown_.clear();
+    EXPECT_FALSE(UndoLastChanges(SystemFileOps(), Career(), Dialogue(true)));
+    ASSERT_EQ(shown_.size(), 1u);
+    EXPECT_NE(shown_[0].find("changed since"), std::string::npos) << shown_[0];
+    EXPECT_EQ(ReadFile(Career() / "7" / "Save.psc"), save);
 }
 
 }  // namespace
