@@ -18,6 +18,7 @@
 #include "apply/undo_changes.h"
 #include "career/career_loader.h"
 #include "career_fixture.h"
+#include "career_texts.h"
 #include "faulty_file_ops.h"
 #include "grid/base_choice.h"
 
@@ -107,28 +108,6 @@ void Select(FileOps& ops, const fs::path& career, Shown& shown) {
     PutRightInterruptedChange(ops, career, Telling(shown).show);
 }
 
-Files AtBase() {
-    return {
-        {"patrols_0.cfg",
-         Crlf("[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
-              "PatrolArea=NULL\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n"
-              "HullIntegrity=100.0000\nFlotilla=2\n")},
-        {"patrols.cfg",
-         Crlf("[INIT]\nPatrols=7\n[PATROL 006]\nPatrolArea=BF17\nNbDaysInBase=31\nEndDay=25\n"
-              "EndMonth=7\nEndYear=1943\nHullIntegrity=95.5000\n[PATROL 007]\n")},
-        {"careers_0.cfg", Crlf("[INIT]\nCareers=0\n[CAREER 000]\nRadarWarningReceiverUpg=-1\n")},
-    };
-}
-
-Files AtSea() {
-    Files files = AtBase();
-    files["patrols_0.cfg"] = Crlf(
-        "[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
-        "PatrolArea=AN41\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n");
-    files["7/Save.psc"] = Crlf("[Save]\nPatrolArea=BF17\nX=1\n");
-    return files;
-}
-
 // One action under test, from a start it makes itself.
 struct Action {
     const char* name;
@@ -145,22 +124,22 @@ void WithUndoPoint(const fs::path& career, const Files& files) {
 }
 
 const Action kActions[] = {
-    {"change at a base", [](const fs::path& c) { WithUndoPoint(c, AtBase()); },
+    {"change at a base", [](const fs::path& c) { WithUndoPoint(c, CareerAtBaseTexts()); },
      [](FileOps& ops, const fs::path& c, Shown& shown) {
          Change(ops, c, "ES32", TankerChoice::kMid, shown);
      }},
-    {"change at sea", [](const fs::path& c) { WithUndoPoint(c, AtSea()); },
+    {"change at sea", [](const fs::path& c) { WithUndoPoint(c, CareerAtSeaTexts()); },
      [](FileOps& ops, const fs::path& c, Shown& shown) {
          Change(ops, c, "ES32", TankerChoice::kLandBase, shown);
      }},
-    {"undo", [](const fs::path& c) { WithUndoPoint(c, AtBase()); },
+    {"undo", [](const fs::path& c) { WithUndoPoint(c, CareerAtBaseTexts()); },
      [](FileOps& ops, const fs::path& c, Shown& shown) {
          UndoLastChanges(ops, c, Telling(shown));
      }},
     {"put-back at selection",
      [](const fs::path& c) {
          // A tanker change cut off after it had replaced the history alone.
-         WriteAll(c, AtBase());
+         WriteAll(c, CareerAtBaseTexts());
          Shown shown;
          Change(SystemFileOps(), c, "ES32", TankerChoice::kMid, shown);
          ChangeRecord record = ReadRecord(SystemFileOps(), c).record;

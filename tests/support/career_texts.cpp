@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "career_fixture.h"
+
 namespace kp {
 namespace {
 
@@ -29,6 +31,28 @@ std::string HistoryText(const std::string& last, int count) {
         text += SectionHeaderText(i) + "EndYear=1939\nEndMonth=10\nEndDay=1\nHullIntegrity=50\n\n";
     }
     return text + SectionHeaderText(count - 1) + last;
+}
+
+CareerFileTexts CareerAtBaseTexts() {
+    return {
+        {"patrols_0.cfg",
+         Crlf("[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
+              "PatrolArea=NULL\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n"
+              "HullIntegrity=100.0000\nFlotilla=2\n")},
+        {"patrols.cfg",
+         Crlf("[INIT]\nPatrols=7\n[PATROL 006]\nPatrolArea=BF17\nNbDaysInBase=31\nEndDay=25\n"
+              "EndMonth=7\nEndYear=1943\nHullIntegrity=95.5000\n[PATROL 007]\n")},
+        {"careers_0.cfg", Crlf("[INIT]\nCareers=0\n[CAREER 000]\nRadarWarningReceiverUpg=-1\n")},
+    };
+}
+
+CareerFileTexts CareerAtSeaTexts() {
+    CareerFileTexts files = CareerAtBaseTexts();
+    files["patrols_0.cfg"] = Crlf(
+        "[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
+        "PatrolArea=AN41\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n");
+    files["7/Save.psc"] = Crlf("[Save]\nPatrolArea=BF17\nX=1\n");
+    return files;
 }
 
 }  // namespace kp

@@ -2,6 +2,7 @@
 // about, with "\n" line ends (Crlf turns them into the simulation's).
 #pragma once
 
+#include <map>
 #include <string>
 
 namespace kp {
@@ -19,5 +20,12 @@ std::string NextPatrolText(const std::string& target, int count = 2);
 // Sections 000 to count - 2 are earlier patrols; section count - 1 is the
 // last and holds `last`.
 std::string HistoryText(const std::string& last, int count = 2);
+
+// A whole career's files by their path in its folder, with CRLF line ends:
+// a Type VIIC at Lorient back from its sixth patrol, with no grid yet for
+// the seventh; and the same at sea on the seventh, with its save in 7/.
+using CareerFileTexts = std::map<std::string, std::string>;
+CareerFileTexts CareerAtBaseTexts();
+CareerFileTexts CareerAtSeaTexts();
 
 }  // namespace kp

@@ -27,28 +27,6 @@ const std::string kCareer = "Topp";
 
 constexpr std::string_view kBadDays = "Days in base must lie between 1 and 40.";
 
-Files CareerAtBase() {
-    return {
-        {"patrols_0.cfg",
-         Crlf("[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
-              "PatrolArea=NULL\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n"
-              "HullIntegrity=100.0000\nFlotilla=2\n")},
-        {"patrols.cfg",
-         Crlf("[INIT]\nPatrols=7\n[PATROL 006]\nPatrolArea=BF17\nNbDaysInBase=31\nEndDay=25\n"
-              "EndMonth=7\nEndYear=1943\nHullIntegrity=95.5000\n[PATROL 007]\n")},
-        {"careers_0.cfg", Crlf("[INIT]\nCareers=0\n[CAREER 000]\nRadarWarningReceiverUpg=-1\n")},
-    };
-}
-
-Files CareerAtSea() {
-    Files files = CareerAtBase();
-    files["patrols_0.cfg"] = Crlf(
-        "[INIT]\nPatrols=7\n[PATROL 007]\nEndLocation=754\nSubType=1\nSubVersion=1\n"
-        "PatrolArea=AN41\nStartYear=1942\nStartMonth=8\nStartDay=1\nNbDaysInBase=31\n");
-    files["7/Save.psc"] = Crlf("[Save]\nPatrolArea=BF17\nX=1\n");
-    return files;
-}
-
 struct Path {
     const char* name;
     Files (*career)();
@@ -160,7 +138,7 @@ void RunPath(const Path& path) {
 
 TEST(MakeChangesFaults, TankerAtABase) {
     RunPath({"tanker",
-             CareerAtBase,
+             CareerAtBaseTexts,
              [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerMid(); },
              {"patrols.cfg", "careers_0.cfg", "patrols_0.cfg"},
              "patrols_0.cfg"});
@@ -168,7 +146,7 @@ TEST(MakeChangesFaults, TankerAtABase) {
 
 TEST(MakeChangesFaults, LandBase) {
     RunPath({"land base",
-             CareerAtBase,
+             CareerAtBaseTexts,
              [](CKelmarPatrol2Dlg& dlg) { dlg.OnLandBase(); },
              {"careers_0.cfg", "patrols_0.cfg"},
              "patrols_0.cfg"});
@@ -176,7 +154,7 @@ TEST(MakeChangesFaults, LandBase) {
 
 TEST(MakeChangesFaults, AtSea) {
     RunPath({"at sea",
-             CareerAtSea,
+             CareerAtSeaTexts,
              [](CKelmarPatrol2Dlg& dlg) {
                  dlg.m_strGrid = "ES32";
                  dlg.UpdateData(false);
