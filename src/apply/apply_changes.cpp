@@ -243,8 +243,8 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         }
     }
 
-    transaction.Begin(request.madeAt, {FindEntry(ops, seen.folder, kHistoryTempFile),
-                                       FindEntry(ops, seen.folder, kSharedTempFile)});
+    transaction.Begin(request.madeAt,
+                      {seen.folder / kHistoryTempFile, seen.folder / kSharedTempFile});
     ChangeRun run(ops, request, dialogue, transaction);
     if (!run.StillAsRead(untouched)) {
         result.end = run.Stale();
