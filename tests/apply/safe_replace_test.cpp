@@ -13,7 +13,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const WriterMessages kMessages{"missing", "error mark", "failed", "done"};
+const WriterMessages kMessages{CareerFileKind::NextPatrol, "error mark", "failed", "done"};
 
 KeyEdit Set(std::string value) {
     return {EditAction::Replace, std::move(value)};
@@ -129,7 +129,8 @@ TEST_F(SafeReplace, ARejectedCopyLeavesTheFileAndNoTemporaryFile) {
 
 TEST_F(SafeReplace, AMissingFileIsReportedAndNothingIsCreated) {
     EXPECT_EQ(Run(AreaWriter()), WriteOutcome::CannotOpen);
-    EXPECT_EQ(shown_, std::vector<std::string>{"missing"});
+    EXPECT_EQ(shown_, std::vector{CannotOpenMessage(CareerFileKind::NextPatrol, FileTask::Rewrite,
+                                                    folder_.Path(), {})});
     EXPECT_TRUE(Names().empty());
 }
 
@@ -241,7 +242,11 @@ TEST_F(SafeReplace, EveryFailingOperationLeavesOldOrNewContent) {
             ADD_FAILURE() << "committed although " << failed << " failed";
         }
         EXPECT_EQ(ReadFile(File()), before) << failed;
-        const std::string expected = n == 1 ? "missing" : "failed";
+        const std::string expected =
+            n == 1
+                ? CannotOpenMessage(CareerFileKind::NextPatrol, FileTask::Rewrite, folder_.Path(),
+                                    {OpenFailureCause::Other, "injected failure"})
+                : "failed";
         EXPECT_EQ(shown_, std::vector<std::string>{expected}) << failed;
         EXPECT_EQ(Names(), std::vector<std::string>{"patrols_0.cfg"}) << failed;
     }
