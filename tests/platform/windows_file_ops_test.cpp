@@ -206,7 +206,7 @@ TEST_F(WindowsFileOps, RewriteOfAnUpperCaseCrlfFileChangesOnlyTheValue) {
                           }}},
                         1,
                         std::nullopt,
-                        {"missing", "error mark", "failed", "done"}};
+                        {CareerFileKind::NextPatrol, "error mark", "failed", "done"}};
     std::vector<std::string> shown;
     EXPECT_EQ(RewriteThroughTempFile(SystemFileOps(), writer,
                                      [&](const std::string& text) { shown.push_back(text); }),
