@@ -29,6 +29,7 @@ class NoSyncOps final : public FileOps {
     std::unique_ptr<InputFile> OpenOwnFile(const fs::path& p) override {
         return SystemFileOps().OpenOwnFile(p);
     }
+    OpenFailure LastOpenFailure() const override { return SystemFileOps().LastOpenFailure(); }
     std::unique_ptr<OutputFile> Create(const fs::path& p) override {
         class Output final : public OutputFile {
           public:
@@ -102,6 +103,7 @@ class NoLinkOps final : public FileOps {
     std::unique_ptr<InputFile> OpenOwnFile(const fs::path& p) override {
         return ops_.OpenOwnFile(p);
     }
+    OpenFailure LastOpenFailure() const override { return ops_.LastOpenFailure(); }
     std::unique_ptr<OutputFile> Create(const fs::path& p) override { return ops_.Create(p); }
     bool Replace(const fs::path& a, const fs::path& b) override { return ops_.Replace(a, b); }
     bool Remove(const fs::path& p) override { return ops_.Remove(p); }

@@ -232,7 +232,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     std::vector<const SeenFile*> untouched;
     for (const auto& [file, messages] : needed) {
         if (file != nullptr && !CanOpenForReading(ops, file->path)) {
-            dialogue.show(messages->missingFile);
+            dialogue.show(CannotOpenText(*messages, file->path, ops.LastOpenFailure()));
             return result;
         }
     }

@@ -104,6 +104,14 @@ bool CanOpenForReading(FileOps& ops, const std::filesystem::path& file) {
     return ops.OpenRead(file) != nullptr;
 }
 
+std::string CannotOpenText(const WriterMessages& messages, const std::filesystem::path& file,
+                           const OpenFailure& failure) {
+    if (!messages.file) {
+        return {};
+    }
+    return CannotOpenMessage(*messages.file, FileTask::Rewrite, file.parent_path(), failure);
+}
+
 int HitsOf(const Writer& writer, const PreparedFile& prepared, std::string_view key) {
     for (std::size_t i = 0; i < writer.keys.size() && i < prepared.hits.size(); ++i) {
         if (writer.keys[i].key == key) {
@@ -117,7 +125,7 @@ PreparedFile PrepareTempFile(FileOps& ops, const Writer& writer, const ShowMessa
     PreparedFile prepared;
     auto input = ops.OpenRead(writer.file);
     if (!input) {
-        Show(show, writer.messages.missingFile);
+        Show(show, CannotOpenText(writer.messages, writer.file, ops.LastOpenFailure()));
         return prepared;
     }
     auto temp = ops.Create(writer.temp);

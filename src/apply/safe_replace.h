@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "career/content_hash.h"
+#include "career/file_messages.h"
 #include "career/section_scan.h"
 #include "platform/file_ops.h"
 
@@ -33,7 +34,8 @@ struct KeyRule {
 };
 
 struct WriterMessages {
-    std::string missingFile;  // empty: none
+    // The career file named when it cannot be opened; none: nothing is said.
+    std::optional<CareerFileKind> file;
     std::string errorMark;
     std::string failed;  // a wrong key count, or a copy that could not be made
     std::string done;    // after the replacement; empty: none
@@ -84,5 +86,10 @@ PreparedFile PrepareTempFile(FileOps& ops, const Writer& writer, const ShowMessa
 int HitsOf(const Writer& writer, const PreparedFile& prepared, std::string_view key);
 
 bool CanOpenForReading(FileOps& ops, const std::filesystem::path& file);
+
+// What `messages` say of `file` when it could not be opened for `failure`;
+// empty: nothing.
+std::string CannotOpenText(const WriterMessages& messages, const std::filesystem::path& file,
+                           const OpenFailure& failure);
 
 }  // namespace kp

@@ -34,21 +34,21 @@ std::function<KeyEdit(std::string_view)> SetDatePart(const std::optional<Working
 }  // namespace
 
 const WriterMessages kHistoryMessages{
-    std::string(MissingFileMessage(CareerFileKind::History, FileTask::Rewrite)),
+    CareerFileKind::History,
     "There is an error in your 'Patrols.cfg' file.",
     "Failed to write the new data to your 'patrols.cfg' file.",
     "",
 };
 
 const WriterMessages kCareerMessages{
-    std::string(MissingFileMessage(CareerFileKind::CareerSettings, FileTask::Rewrite)),
+    CareerFileKind::CareerSettings,
     "There is an error in your 'Careers_0.cfg' file.",
     "Failed to write the new data to your 'Careers_0.cfg' file.",
     "",
 };
 
 const WriterMessages kNextPatrolMessages{
-    std::string(MissingFileMessage(CareerFileKind::NextPatrol, FileTask::Rewrite)),
+    CareerFileKind::NextPatrol,
     "There is an error in your 'Patrols_0.cfg' file.",
     "Failed to write the new data to your 'patrols_0.cfg' file.",
     "Job Done.",
@@ -57,7 +57,7 @@ const WriterMessages kNextPatrolMessages{
 namespace {
 
 const WriterMessages kSaveMessages{
-    "",
+    std::nullopt,
     "",
     "Failed to write the new data to your save file.",
     "Job Done.",

@@ -13,13 +13,8 @@
 namespace kp {
 namespace {
 
-// By LoadFailure.
-const std::string_view kLoadFailureTexts[] = {
-    MissingFileMessage(CareerFileKind::NextPatrol, FileTask::Read),
-    "There is an error in your Patrols_0.cfg file.",
-    MissingFileMessage(CareerFileKind::History, FileTask::Read),
-    "There is an error in your Patrols.cfg file.",
-};
+constexpr std::string_view kBadNextPatrolFile = "There is an error in your Patrols_0.cfg file.";
+constexpr std::string_view kBadHistoryFile = "There is an error in your Patrols.cfg file.";
 
 // The last "PatrolArea=" of a save, cut to a grid's length (empty when
 // none), and the save's fingerprint.
@@ -107,6 +102,7 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
                           files.nextPatrol.content);
     if (nextOutcome == ReadOutcome::CannotOpen) {
         read.failure = LoadFailure::NoNextPatrolFile;
+        read.unopened = ops.LastOpenFailure();
         return read;
     }
     if (nextOutcome == ReadOutcome::ReadFailed || nextScan.Error()) {
@@ -127,6 +123,7 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
     last.count = historyScan.Count();
     if (historyOutcome == ReadOutcome::CannotOpen) {
         read.failure = LoadFailure::NoHistoryFile;
+        read.unopened = ops.LastOpenFailure();
         return read;
     }
     if (historyOutcome == ReadOutcome::ReadFailed || historyScan.Error()) {
@@ -163,8 +160,20 @@ CareerFacts DescribeCareer(const CareerRead& read) {
     return facts;
 }
 
-std::string_view LoadFailureText(LoadFailure failure) {
-    return kLoadFailureTexts[static_cast<int>(failure)];
+std::string LoadFailureText(const CareerRead& read) {
+    switch (*read.failure) {
+        case LoadFailure::NoNextPatrolFile:
+            return CannotOpenMessage(CareerFileKind::NextPatrol, FileTask::Read, read.files.folder,
+                                     read.unopened);
+        case LoadFailure::BadNextPatrolFile:
+            return std::string(kBadNextPatrolFile);
+        case LoadFailure::NoHistoryFile:
+            return CannotOpenMessage(CareerFileKind::History, FileTask::Read, read.files.folder,
+                                     read.unopened);
+        case LoadFailure::BadHistoryFile:
+            break;
+    }
+    return std::string(kBadHistoryFile);
 }
 
 std::string EndDateText(int day, YearMonth monthOfYear) {

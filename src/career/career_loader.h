@@ -53,6 +53,7 @@ struct SeenFiles {
     std::filesystem::path patrolFolder;  // where the saves of a patrol at sea lie
 };
 
+// A "No" file is one that could not be opened: not there, or held or locked away.
 enum class LoadFailure { NoNextPatrolFile, BadNextPatrolFile, NoHistoryFile, BadHistoryFile };
 
 // What was read, as far as the reading came: a failure in the next patrol
@@ -63,6 +64,7 @@ struct CareerRead {
     LastPatrol last;
     std::optional<NewestSave> save;  // only a patrol at sea has one
     std::optional<LoadFailure> failure;
+    OpenFailure unopened;  // with a file that could not be opened: why
 };
 
 CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder);
@@ -90,8 +92,8 @@ CareerFacts DescribeCareer(const CareerRead& read);
 std::optional<std::filesystem::path> NewestSavePath(FileOps& ops,
                                                     const std::filesystem::path& patrolFolder);
 
-// The message for a failed load.
-std::string_view LoadFailureText(LoadFailure failure);
+// The message for the read's failure; only for a read that failed.
+std::string LoadFailureText(const CareerRead& read);
 
 // "12 March 1942", with the day and the year left out where the file has none.
 std::string EndDateText(int day, YearMonth monthOfYear);

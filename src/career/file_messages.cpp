@@ -1,31 +1,79 @@
 #include "career/file_messages.h"
 
-#include <array>
 #include <cstddef>
+#include <string_view>
+
+#include "career/file_names.h"
 
 namespace kp {
 namespace {
 
-// By CareerFileKind, then by FileTask.
-constexpr std::array<std::array<std::string_view, 2>, 3> kMissingFileMessages = {{
-    {"Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
-     "Documents\\Kelmar\\Data\\cfg'.",
-     "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
-     "Documents\\Kelmar'."},
-    {"Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
-     "Documents\\Kelmar\\Data\\cfg'.",
-     "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
-     "Documents\\Kelmar'."},
+#ifdef _WIN32
+constexpr MessagePlatform kThisPlatform = MessagePlatform::Windows;
+#else
+constexpr MessagePlatform kThisPlatform = MessagePlatform::Linux;
+#endif
+
+MessagePlatform messagesInUse = kThisPlatform;
+
+struct FileTexts {
+    std::string_view name;  // as the messages write it
+    // By FileTask: the Windows message for a missing file.
+    std::string_view windowsMissing[2];
+};
+
+// By CareerFileKind.
+constexpr FileTexts kFileTexts[] = {
+    {"patrols_0.cfg",
+     {"Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
+      "Documents\\Kelmar\\Data\\cfg'.",
+      "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
+      "Documents\\Kelmar'."}},
+    {"patrols.cfg",
+     {"Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
+      "Documents\\Kelmar\\Data\\cfg'.",
+      "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
+      "Documents\\Kelmar'."}},
     // The career read does not open this one.
-    {"",
-     "Cannot find your 'careers_0.cfg' file.\nYou MUST place this program in your folder 'My "
-     "Documents\\Kelmar'."},
-}};
+    {"careers_0.cfg",
+     {"",
+      "Cannot find your 'careers_0.cfg' file.\nYou MUST place this program in your folder 'My "
+      "Documents\\Kelmar'."}},
+};
 
 }  // namespace
 
-std::string_view MissingFileMessage(CareerFileKind file, FileTask task) {
-    return kMissingFileMessages[static_cast<std::size_t>(file)][static_cast<std::size_t>(task)];
+MessagePlatform MessagesInUse() {
+    return messagesInUse;
+}
+
+void UseMessagesOf(MessagePlatform platform) {
+    messagesInUse = platform;
+}
+
+std::string CannotOpenMessage(CareerFileKind file, FileTask task,
+                              const std::filesystem::path& careerFolder,
+                              const OpenFailure& failure) {
+    const FileTexts& texts = kFileTexts[static_cast<std::size_t>(file)];
+    const std::string name(texts.name);
+    switch (failure.cause) {
+        case OpenFailureCause::Missing:
+            if (messagesInUse == MessagePlatform::Windows) {
+                return std::string(texts.windowsMissing[static_cast<std::size_t>(task)]);
+            }
+            return "Cannot find your '" + name + "' file.\nIt is not in the career's folder '" +
+                   Utf8FromPath(careerFolder) + "'.";
+        case OpenFailureCause::Held:
+            return "Another program is using your '" + name +
+                   "' file, so it cannot be opened.\nClose the simulation and try again.";
+        case OpenFailureCause::Denied:
+            return "Access to your '" + name +
+                   "' file is denied, so it cannot be opened.\nCheck that your user account may "
+                   "read and change it, and try again.";
+        case OpenFailureCause::Other:
+            break;
+    }
+    return "Your '" + name + "' file cannot be read: " + failure.detail + ".";
 }
 
 }  // namespace kp

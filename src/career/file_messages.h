@@ -1,8 +1,11 @@
-// What the player is told about a career file that is not there: one table
-// for the career read and for the writers that rewrite the same files.
+// What the player is told about a career file that cannot be opened: one
+// table for the career read and for the writers that rewrite the same files.
 #pragma once
 
-#include <string_view>
+#include <filesystem>
+#include <string>
+
+#include "platform/file_ops.h"
 
 namespace kp {
 
@@ -10,10 +13,24 @@ namespace kp {
 enum class CareerFileKind { NextPatrol, History, CareerSettings };
 
 // Why the file was opened: to read the career when it is selected, or to
-// rewrite it at "Make Changes". The two ask the player to look in different
-// places, as the simulation's folder was named differently at each.
+// rewrite it at "Make Changes". The Windows texts ask the player to look in
+// different places, as the simulation's folder was named differently at each.
 enum class FileTask { Read, Rewrite };
 
-std::string_view MissingFileMessage(CareerFileKind file, FileTask task);
+// Whose words tell of a missing file: Windows players are sent to the
+// simulation's folder in their Documents, others are shown the career's
+// folder that was looked in.
+enum class MessagePlatform { Windows, Linux };
+
+// The program speaks as its own platform does. The scenario runner and the
+// tests may choose, so that a transcript reads alike wherever it is played.
+MessagePlatform MessagesInUse();
+void UseMessagesOf(MessagePlatform platform);
+
+// The message for `file` of the career in `careerFolder`, which could not be
+// opened for `failure`.
+std::string CannotOpenMessage(CareerFileKind file, FileTask task,
+                              const std::filesystem::path& careerFolder,
+                              const OpenFailure& failure);
 
 }  // namespace kp

@@ -27,6 +27,17 @@ bool NamesFolder(const fs::path& path) {
     return fs::is_directory(path, ec);
 }
 
+// The system's words for an error, as one line without the closing stop
+// some systems add, to stand inside a sentence of our own.
+std::string SystemErrorText(int error) {
+    std::string text = std::system_category().message(error);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == '.' ||
+                             text.back() == ' ')) {
+        text.pop_back();
+    }
+    return text;
+}
+
 #ifdef _WIN32
 
 // Whole seconds since 1970 of a FILETIME (100-nanosecond ticks since 1601),
@@ -135,14 +146,39 @@ bool RemoveLeftover(const std::wstring& name) {
     return !folder && DeleteFileW(name.c_str()) != 0;
 }
 
+// Why CreateFileW refused `name`. A folder is refused with access denied,
+// and is told as the missing file it stands in for.
+OpenFailure OpenFailureOf(DWORD error, const std::wstring& name) {
+    switch (error) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            return {};
+        case ERROR_SHARING_VIOLATION:
+        case ERROR_LOCK_VIOLATION:
+            return {OpenFailureCause::Held, {}};
+        case ERROR_ACCESS_DENIED: {
+            const DWORD attributes = GetFileAttributesW(name.c_str());
+            if (attributes != INVALID_FILE_ATTRIBUTES &&
+                (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+                return {};
+            }
+            return {OpenFailureCause::Denied, {}};
+        }
+        default:
+            return {OpenFailureCause::Other, SystemErrorText(static_cast<int>(error))};
+    }
+}
+
 class SystemOps final : public FileOps {
   private:
     // With FILE_FLAG_OPEN_REPARSE_POINT a link is opened as itself and refused.
-    static std::unique_ptr<InputFile> Open(const fs::path& path, DWORD flags) {
-        HANDLE h = CreateFileW(Extended(path).c_str(), GENERIC_READ,
+    std::unique_ptr<InputFile> Open(const fs::path& path, DWORD flags) {
+        const std::wstring name = Extended(path);
+        HANDLE h = CreateFileW(name.c_str(), GENERIC_READ,
                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
         if (h == INVALID_HANDLE_VALUE) {
+            lastFailure_ = OpenFailureOf(GetLastError(), name);
             return nullptr;
         }
         BY_HANDLE_FILE_INFORMATION info;
@@ -150,16 +186,20 @@ class SystemOps final : public FileOps {
             (info.dwFileAttributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) !=
                 0) {
             CloseHandle(h);
+            lastFailure_ = {};
             return nullptr;
         }
         return std::make_unique<WinInput>(h);
     }
+
+    OpenFailure lastFailure_;
 
   public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override { return Open(path, 0); }
     std::unique_ptr<InputFile> OpenOwnFile(const fs::path& path) override {
         return Open(path, FILE_FLAG_OPEN_REPARSE_POINT);
     }
+    OpenFailure LastOpenFailure() const override { return lastFailure_; }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
         const std::wstring name = Extended(path);
         if (!RemoveLeftover(name)) {
@@ -310,28 +350,57 @@ class PosixFolderLock final : public FolderLock {
     int fd_;
 };
 
+// Why open() refused a file; a link O_NOFOLLOW refused is told as missing,
+// as OpenOwnFile refuses it.
+OpenFailure OpenFailureOf(int error, bool noFollow) {
+    switch (error) {
+        case ENOENT:
+        case ENOTDIR:
+            return {};
+        case ELOOP:
+            if (noFollow) {
+                return {};
+            }
+            break;
+        case EACCES:
+        case EPERM:
+            return {OpenFailureCause::Denied, {}};
+        case EBUSY:
+        case ETXTBSY:
+            return {OpenFailureCause::Held, {}};
+        default:
+            break;
+    }
+    return {OpenFailureCause::Other, SystemErrorText(error)};
+}
+
 class SystemOps final : public FileOps {
   private:
-    static std::unique_ptr<InputFile> Open(const fs::path& path, int flags) {
+    std::unique_ptr<InputFile> Open(const fs::path& path, int flags) {
         // Without O_NONBLOCK, opening a FIFO waits for a writer that never comes.
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | flags);
         if (fd < 0) {
+            lastFailure_ = OpenFailureOf(errno, (flags & O_NOFOLLOW) != 0);
             return nullptr;
         }
         struct stat info {};
         if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) ||
             ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0) {
             ::close(fd);
+            lastFailure_ = {};
             return nullptr;
         }
         return std::make_unique<PosixInput>(fd);
     }
+
+    OpenFailure lastFailure_;
 
   public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override { return Open(path, 0); }
     std::unique_ptr<InputFile> OpenOwnFile(const fs::path& path) override {
         return Open(path, O_NOFOLLOW);
     }
+    OpenFailure LastOpenFailure() const override { return lastFailure_; }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
         // unlink() takes a link itself, never what it points to.
         if (::unlink(path.c_str()) != 0 && errno != ENOENT) {

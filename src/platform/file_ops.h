@@ -56,6 +56,19 @@ struct LockResult {
     std::unique_ptr<FolderLock> lock;  // with Held
 };
 
+// Why a file could not be opened for reading, as a player can act on it.
+enum class OpenFailureCause {
+    Missing,  // not there, or not a regular file
+    Held,     // another program holds it open and shares it with no one
+    Denied,   // the user may not read it
+    Other,
+};
+
+struct OpenFailure {
+    OpenFailureCause cause = OpenFailureCause::Missing;
+    std::string detail;  // with Other: the system's words for the error
+};
+
 class FileOps {
   public:
     virtual ~FileOps() = default;
@@ -66,6 +79,8 @@ class FileOps {
     // kept content): a link under the name is refused, not followed, so that
     // nothing outside the folder can be read or put back through it.
     virtual std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& path) = 0;
+    // Why the last OpenRead or OpenOwnFile that returned nothing failed.
+    virtual OpenFailure LastOpenFailure() const = 0;
     // Creates a new file of our own under the name: whatever lay there
     // before (a leftover file, or a link, which is removed and not followed)
     // is gone first. Fails when the name cannot be freed or is taken again.

@@ -63,7 +63,7 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
     if (read.failure == LoadFailure::NoNextPatrolFile ||
         read.failure == LoadFailure::BadNextPatrolFile) {
         m_nEndYear = m_nEndMonth = m_nEndDay = -1;
-        Message(std::string(LoadFailureText(*read.failure)));
+        Message(LoadFailureText(read));
         return false;
     }
     m_nEndYear = read.last.endYear;
@@ -71,7 +71,7 @@ bool CKelmarPatrol2Dlg::LoadCareer() {
     m_nEndDay = read.last.endDay;
     m_fHullIntegrity = read.last.hullIntegrity;
     if (read.failure) {
-        Message(std::string(LoadFailureText(*read.failure)));
+        Message(LoadFailureText(read));
         return false;
     }
 

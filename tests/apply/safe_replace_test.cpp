@@ -11,7 +11,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const WriterMessages kMessages{"missing", "error mark", "failed", "done"};
+const WriterMessages kMessages{CareerFileKind::NextPatrol, "error mark", "failed", "done"};
 
 KeyEdit Set(std::string value) {
     return {EditAction::Replace, std::move(value)};
@@ -124,7 +124,8 @@ TEST_F(SafeReplace, ARejectedCopyLeavesTheFileAndNoTemporaryFile) {
 
 TEST_F(SafeReplace, AMissingFileIsReportedAndNothingIsCreated) {
     EXPECT_EQ(Run(AreaWriter()), WriteOutcome::CannotOpen);
-    EXPECT_EQ(shown_, std::vector<std::string>{"missing"});
+    EXPECT_EQ(shown_, std::vector{CannotOpenMessage(CareerFileKind::NextPatrol, FileTask::Rewrite,
+                                                    folder_.Path(), {})});
     EXPECT_TRUE(Names().empty());
 }
 
@@ -239,7 +240,11 @@ TEST_F(SafeReplace, EveryFailingOperationLeavesTheOldContent) {
         const std::string failed = FileOpName(faulty.Log()[static_cast<std::size_t>(n - 1)]);
         EXPECT_NE(outcome, WriteOutcome::Ready) << failed;
         EXPECT_EQ(ReadFile(File()), before) << failed;
-        const std::string expected = n == 1 ? "missing" : "failed";
+        const std::string expected =
+            n == 1
+                ? CannotOpenMessage(CareerFileKind::NextPatrol, FileTask::Rewrite, folder_.Path(),
+                                    {OpenFailureCause::Other, "injected failure"})
+                : "failed";
         EXPECT_EQ(shown_, std::vector<std::string>{expected}) << failed;
         EXPECT_EQ(Names(), std::vector<std::string>{"patrols_0.cfg"}) << failed;
     }

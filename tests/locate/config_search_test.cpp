@@ -40,6 +40,7 @@ class Tree final : public FileOps {
         ADD_FAILURE() << "the search read a change record " << path;
         return nullptr;
     }
+    OpenFailure LastOpenFailure() const override { return files_.LastOpenFailure(); }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
         ADD_FAILURE() << "the search wrote " << path;
         return nullptr;

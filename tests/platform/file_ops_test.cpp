@@ -69,6 +69,8 @@ TEST_F(FileOpsOnDisk, OnlyRegularFilesOpenForReading) {
     const auto start = std::chrono::steady_clock::now();
     EXPECT_EQ(SystemFileOps().OpenRead(In("patrols_0.cfg")), nullptr);
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+    // Refused as a missing file is, and told so.
+    EXPECT_EQ(SystemFileOps().LastOpenFailure().cause, OpenFailureCause::Missing);
     EXPECT_EQ(SystemFileOps().OpenRead("/dev/zero"), nullptr);
     fs::create_symlink("/dev/urandom", In("careers_0.cfg"));
     EXPECT_EQ(SystemFileOps().OpenRead(In("careers_0.cfg")), nullptr);
@@ -76,6 +78,11 @@ TEST_F(FileOpsOnDisk, OnlyRegularFilesOpenForReading) {
     WriteFile(In("real.cfg"), "x");
     fs::create_symlink(In("real.cfg"), In("patrols.cfg"));
     EXPECT_NE(SystemFileOps().OpenRead(In("patrols.cfg")), nullptr);
+    // A file of our own is not read through a link, nor below a file.
+    for (const fs::path& refused : {In("patrols.cfg"), In("real.cfg") / "patrols.cfg"}) {
+        EXPECT_EQ(SystemFileOps().OpenOwnFile(refused), nullptr) << refused;
+        EXPECT_EQ(SystemFileOps().LastOpenFailure().cause, OpenFailureCause::Missing) << refused;
+    }
 }
 #endif
 

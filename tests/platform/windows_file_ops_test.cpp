@@ -8,7 +8,10 @@
 #include <string>
 #include <vector>
 
+#include <windows.h>
+
 #include "apply/safe_replace.h"
+#include "career/career_loader.h"
 #include "career/file_names.h"
 #include "career/line_io.h"
 #include "career_fixture.h"
@@ -88,6 +91,33 @@ TEST_F(WindowsFileOps, ReplaceOfAMissingFileFailsAndKeepsTheTarget) {
     WriteFile(In("patrols_0.cfg"), "old\r\n");
     EXPECT_FALSE(SystemFileOps().Replace(In("patrols_TMP.cfg"), In("patrols_0.cfg")));
     EXPECT_EQ(ReadFile(In("patrols_0.cfg")), "old\r\n");
+}
+
+// As the simulation or a virus scanner holds a career's file: shared with
+// no one. The selection says the file is held, not that it is missing.
+TEST_F(WindowsFileOps, AFileAnotherProgramHoldsIsToldHeldNotMissing) {
+    WriteFile(In("patrols_0.cfg"), kCrlfFile);
+    WriteFile(In("patrols.cfg"), kCrlfFile);
+    fs::create_directory(In("careers_0.cfg"));
+    HANDLE held = CreateFileW(In("patrols_0.cfg").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    EXPECT_EQ(SystemFileOps().OpenRead(In("patrols_0.cfg")), nullptr);
+    EXPECT_EQ(SystemFileOps().LastOpenFailure().cause, OpenFailureCause::Held);
+    const CareerRead read = ReadCareer(SystemFileOps(), folder_.Path());
+    EXPECT_EQ(read.failure, LoadFailure::NoNextPatrolFile);
+    EXPECT_EQ(read.unopened.cause, OpenFailureCause::Held);
+    EXPECT_EQ(LoadFailureText(read).rfind("Another program is using your 'patrols_0.cfg' file", 0),
+              0u)
+        << LoadFailureText(read);
+    CloseHandle(held);
+    EXPECT_NE(SystemFileOps().OpenRead(In("patrols_0.cfg")), nullptr);
+
+    // A file not there, and a folder under a file's name, are missing.
+    for (const char* name : {"patrols_1.cfg", "careers_0.cfg"}) {
+        EXPECT_EQ(SystemFileOps().OpenRead(In(name)), nullptr) << name;
+        EXPECT_EQ(SystemFileOps().LastOpenFailure().cause, OpenFailureCause::Missing) << name;
+    }
 }
 
 TEST_F(WindowsFileOps, UpperCaseNamesAreFoundAndOpened) {
@@ -176,7 +206,7 @@ TEST_F(WindowsFileOps, RewriteOfAnUpperCaseCrlfFileChangesOnlyTheValue) {
                           }}},
                         1,
                         std::nullopt,
-                        {"missing", "error mark", "failed", "done"}};
+                        {CareerFileKind::NextPatrol, "error mark", "failed", "done"}};
     std::vector<std::string> shown;
     EXPECT_EQ(ChangeOneFile(SystemFileOps(), folder_.Path(), writer,
                             [&](const std::string& text) { shown.push_back(text); }),

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/program_start.h"
+#include "career/file_messages.h"
 #include "career/file_names.h"
 #include "career_fixture.h"
 #include "platform/file_ops.h"
@@ -357,6 +358,8 @@ void Runner::Play(std::istream& script) {
 }  // namespace
 
 int RunScenario(const fs::path& script, ScenarioDriver& driver, std::ostream& out) {
+    // One transcript for every platform: a file is told missing in the Windows words.
+    UseMessagesOf(MessagePlatform::Windows);
     std::ifstream file(script, std::ios::binary);
     if (!file) {
         out << "script error: cannot read " << Utf8FromPath(script) << "\n";

@@ -7,7 +7,23 @@
 #include <string>
 #include <string_view>
 
+#include "career/file_messages.h"
+
 namespace kp {
+
+// While it lives, a missing file is told in the words of `platform`.
+class MessagesOf {
+  public:
+    explicit MessagesOf(MessagePlatform platform) : before_(MessagesInUse()) {
+        UseMessagesOf(platform);
+    }
+    ~MessagesOf() { UseMessagesOf(before_); }
+    MessagesOf(const MessagesOf&) = delete;
+    MessagesOf& operator=(const MessagesOf&) = delete;
+
+  private:
+    MessagePlatform before_;
+};
 
 class ScratchFolder {
   public:

@@ -58,18 +58,28 @@ bool FaultyFileOps::Fails(FileOp op) {
 
 std::unique_ptr<InputFile> FaultyFileOps::OpenRead(const std::filesystem::path& path) {
     if (Fails(FileOp::Open)) {
+        lastFailure_ = {OpenFailureCause::Other, "injected failure"};
         return nullptr;
     }
     auto real = real_.OpenRead(path);
-    return real ? std::make_unique<FaultyInput>(std::move(real), *this) : nullptr;
+    if (!real) {
+        lastFailure_ = real_.LastOpenFailure();
+        return nullptr;
+    }
+    return std::make_unique<FaultyInput>(std::move(real), *this);
 }
 
 std::unique_ptr<InputFile> FaultyFileOps::OpenOwnFile(const std::filesystem::path& path) {
     if (Fails(FileOp::Open)) {
+        lastFailure_ = {OpenFailureCause::Other, "injected failure"};
         return nullptr;
     }
     auto real = real_.OpenOwnFile(path);
-    return real ? std::make_unique<FaultyInput>(std::move(real), *this) : nullptr;
+    if (!real) {
+        lastFailure_ = real_.LastOpenFailure();
+        return nullptr;
+    }
+    return std::make_unique<FaultyInput>(std::move(real), *this);
 }
 
 std::unique_ptr<OutputFile> FaultyFileOps::Create(const std::filesystem::path& path) {

@@ -56,6 +56,8 @@ class FaultyFileOps final : public FileOps {
 
     std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
     std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& path) override;
+    // An open failed on purpose says "other", with no reason of the system's.
+    OpenFailure LastOpenFailure() const override { return lastFailure_; }
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Remove(const std::filesystem::path& path) override;
@@ -71,6 +73,7 @@ class FaultyFileOps final : public FileOps {
     std::optional<FileOp> failEvery_;
     int count_ = 0;
     std::vector<FileOp> log_;
+    OpenFailure lastFailure_;
 };
 
 std::string FileOpName(FileOp op);

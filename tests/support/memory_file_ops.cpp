@@ -56,9 +56,21 @@ void MemoryFileOps::Put(const std::filesystem::path& path, std::string bytes) {
     files_[path.lexically_normal()] = std::move(bytes);
 }
 
+void MemoryFileOps::Refuse(const std::filesystem::path& path, OpenFailure failure) {
+    refused_[path.lexically_normal()] = std::move(failure);
+}
+
 std::unique_ptr<InputFile> MemoryFileOps::OpenRead(const std::filesystem::path& path) {
+    if (const auto refused = refused_.find(path.lexically_normal()); refused != refused_.end()) {
+        lastFailure_ = refused->second;
+        return nullptr;
+    }
     const auto it = files_.find(path.lexically_normal());
-    return it == files_.end() ? nullptr : std::make_unique<MemoryInput>(it->second);
+    if (it == files_.end()) {
+        lastFailure_ = {};
+        return nullptr;
+    }
+    return std::make_unique<MemoryInput>(it->second);
 }
 
 std::unique_ptr<OutputFile> MemoryFileOps::Create(const std::filesystem::path& path) {

@@ -14,12 +14,16 @@ class MemoryFileOps : public FileOps {
   public:
     void Put(const std::filesystem::path& path, std::string bytes);
     const std::map<std::filesystem::path, std::string>& Files() const { return files_; }
+    // Opening `path` fails for `failure` from now on, as a file held open or
+    // locked away would; what it holds stays listed.
+    void Refuse(const std::filesystem::path& path, OpenFailure failure);
 
     std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
     // No links here: every file is the program's own.
     std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& path) override {
         return OpenRead(path);
     }
+    OpenFailure LastOpenFailure() const override { return lastFailure_; }
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Link(const std::filesystem::path& existing, const std::filesystem::path& to) override;
@@ -34,6 +38,8 @@ class MemoryFileOps : public FileOps {
   private:
     std::map<std::filesystem::path, std::string> files_;  // folders are implied by their files
     std::set<std::filesystem::path> locked_;
+    std::map<std::filesystem::path, OpenFailure> refused_;
+    OpenFailure lastFailure_;
 };
 
 }  // namespace kp

@@ -215,6 +215,7 @@ TEST_F(CareerSelection, Base760AndTypeXXI) {
 
 TEST_F(CareerSelection, FailedLoadLeavesNoCareer) {
     // A failure in each file, each with its own message.
+    const MessagesOf windows(MessagePlatform::Windows);
     const struct {
         const char* career;
         std::string next;     // empty: no file

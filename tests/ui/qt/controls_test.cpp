@@ -84,7 +84,7 @@ TEST_F(ControlsTest, APushSelectsTheEntryWithoutRunningTheLoader) {
 TEST_F(ControlsTest, EveryClickOnAnEntryRunsTheLoaderAlsoOnTheSelectedOne) {
     ClickEntry(kBroken);
     ClickEntry(kBroken);
-    EXPECT_EQ(messages_, (std::vector<std::string>{kNoNextPatrolFile, kNoNextPatrolFile}));
+    EXPECT_EQ(messages_, (std::vector<std::string>{NoNextPatrolFile(), NoNextPatrolFile()}));
 }
 
 TEST_F(ControlsTest, AClickOnTheSelectedEntryReloadsItAndControlClickDoesNotClearIt) {

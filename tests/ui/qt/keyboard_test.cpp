@@ -218,7 +218,7 @@ TEST_F(KeyboardTest, ArrowKeysInTheListRunTheLoaderForEachEntryPassed) {
     ClickEntry(kAtBase);
     ASSERT_EQ(Text("gridEdit"), "----");
     PressKey(Qt::Key_Down);  // Broken: its loader complains
-    EXPECT_EQ(messages_, std::vector<std::string>{kNoNextPatrolFile});
+    EXPECT_EQ(messages_, std::vector<std::string>{NoNextPatrolFile()});
     PressKey(Qt::Key_Down);  // Home: loaded
     EXPECT_EQ(Text("gridEdit"), "BF17");
     EXPECT_EQ(Text("seaStatusEdit"), "At Home Base");

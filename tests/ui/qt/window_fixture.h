@@ -30,9 +30,6 @@ inline const QString kBroken = QStringLiteral("Broken");     // no next-patrol f
 inline const QString kAtHome = QStringLiteral("Home");       // grid BF17: "At Home Base"
 inline const QString kUmlaut = QString::fromUtf8("Müller");  // a name beyond ASCII
 
-inline constexpr char kNoNextPatrolFile[] =
-    "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
-    "Documents\\Kelmar\\Data\\cfg'.";
 inline constexpr char kChooseCareer[] = "Please choose a career.";
 
 class WindowTest : public ::testing::Test {
@@ -54,6 +51,11 @@ class WindowTest : public ::testing::Test {
     void PressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     QString FocusName() const;
     QString Text(const char* lineEdit) const;
+    // What the Linux window tells of kBroken: the folder it looked in.
+    std::string NoNextPatrolFile() const {
+        return "Cannot find your 'patrols_0.cfg' file.\nIt is not in the career's folder '" +
+               (folder_.Path() / "careers" / "Broken").string() + "'.";
+    }
 
     ScratchFolder folder_;
     RandomSource random_;

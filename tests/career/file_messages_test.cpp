@@ -1,0 +1,172 @@
+// What the player is told of a career file that cannot be opened, on each
+// platform and for each cause, when the career is selected and at "Make
+// Changes": one table, played through the career read and the change.
+#include <gtest/gtest.h>
+
+#include "apply/apply_changes.h"
+#include "career/career_loader.h"
+#include "career/file_messages.h"
+#include "career_fixture.h"
+#include "career_texts.h"
+#include "grid/base_choice.h"
+#include "memory_file_ops.h"
+
+namespace kp {
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kCareer = "/cfg/careers/Topp";
+
+// Every file a change at a tanker with the radar update needs.
+void PutCareer(MemoryFileOps& files) {
+    files.Put(kCareer / "patrols_0.cfg", Crlf(NextPatrolText(kNextTarget)));
+    files.Put(kCareer / "patrols.cfg", Crlf(HistoryText(kLastPatrol)));
+    files.Put(kCareer / "careers_0.cfg",
+              Crlf("[INIT]\nCareers=0\n[CAREER 000]\nRadarWarningReceiverUpg=-1\n"));
+}
+
+// What the player is told when `file` cannot be opened for `cause`, or
+// nothing: at selection (read) or at "Make Changes" after the career was
+// read whole (rewrite), in which case nothing may be written.
+std::vector<std::string> Told(FileTask task, const char* file, OpenFailureCause cause) {
+    MemoryFileOps files;
+    PutCareer(files);
+    const auto refuse = [&] {
+        if (cause == OpenFailureCause::Missing) {
+            files.Remove(kCareer / file);
+        } else {
+            files.Refuse(kCareer / file, {cause, "Input/output error"});
+        }
+    };
+    if (task == FileTask::Read) {
+        refuse();
+        const CareerRead read = ReadCareer(files, kCareer);
+        return read.failure ? std::vector{LoadFailureText(read)} : std::vector<std::string>{};
+    }
+    const CareerRead read = ReadCareer(files, kCareer);
+    EXPECT_FALSE(read.failure);
+    refuse();
+    const auto before = files.Files();
+    std::vector<std::string> shown;
+    RandomSource random;
+    const ChangeRequest request{
+        .seen = read.files,
+        .madeAt = 1796688000,
+        .grid = "ES32",
+        .daysInPort = kDaysAtTanker,
+        .tankerChoice = TankerChoice::kNorth,
+        .seaStatus = SeaStatus::kAtBase,
+        .boatClass = BoatClass::kTypeVII,
+        .lastPatrolEnd = {12, 3, 1942},
+        .hullIntegrity = 87.5f,
+        .autoRadarUpdate = true,
+        .enteredMed = 0,
+        .start = {1942, 5},
+        .save = {},
+    };
+    const ChangeEnd end = ApplyChanges(files, random, request,
+                                       {[&](const std::string& text) { shown.push_back(text); },
+                                        [](const std::string&) { return true; }})
+                              .end;
+    EXPECT_EQ(end, ChangeEnd::StayOpen);
+    EXPECT_EQ(files.Files(), before) << "written although " << file << " could not be opened";
+    return shown;
+}
+
+TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
+    using enum OpenFailureCause;
+    const auto read = FileTask::Read;
+    const auto rewrite = FileTask::Rewrite;
+    const struct {
+        FileTask task;
+        const char* file;
+        OpenFailureCause cause;
+        const char* windows;
+        const char* onLinux;  // null: as on Windows
+    } cases[] = {
+        {read, "patrols_0.cfg", Missing,
+         "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
+         "Documents\\Kelmar\\Data\\cfg'.",
+         "Cannot find your 'patrols_0.cfg' file.\nIt is not in the career's folder "
+         "'/cfg/careers/Topp'."},
+        {read, "patrols.cfg", Missing,
+         "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
+         "Documents\\Kelmar\\Data\\cfg'.",
+         "Cannot find your 'patrols.cfg' file.\nIt is not in the career's folder "
+         "'/cfg/careers/Topp'."},
+        {rewrite, "patrols.cfg", Missing,
+         "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
+         "Documents\\Kelmar'.",
+         "Cannot find your 'patrols.cfg' file.\nIt is not in the career's folder "
+         "'/cfg/careers/Topp'."},
+        {rewrite, "careers_0.cfg", Missing,
+         "Cannot find your 'careers_0.cfg' file.\nYou MUST place this program in your folder 'My "
+         "Documents\\Kelmar'.",
+         "Cannot find your 'careers_0.cfg' file.\nIt is not in the career's folder "
+         "'/cfg/careers/Topp'."},
+        {rewrite, "patrols_0.cfg", Missing,
+         "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
+         "Documents\\Kelmar'.",
+         "Cannot find your 'patrols_0.cfg' file.\nIt is not in the career's folder "
+         "'/cfg/careers/Topp'."},
+        {read, "patrols_0.cfg", Held,
+         "Another program is using your 'patrols_0.cfg' file, so it cannot be opened.\nClose the "
+         "simulation and try again.",
+         nullptr},
+        {read, "patrols.cfg", Held,
+         "Another program is using your 'patrols.cfg' file, so it cannot be opened.\nClose the "
+         "simulation and try again.",
+         nullptr},
+        {rewrite, "patrols.cfg", Held,
+         "Another program is using your 'patrols.cfg' file, so it cannot be opened.\nClose the "
+         "simulation and try again.",
+         nullptr},
+        {rewrite, "careers_0.cfg", Held,
+         "Another program is using your 'careers_0.cfg' file, so it cannot be opened.\nClose the "
+         "simulation and try again.",
+         nullptr},
+        {rewrite, "patrols_0.cfg", Held,
+         "Another program is using your 'patrols_0.cfg' file, so it cannot be opened.\nClose the "
+         "simulation and try again.",
+         nullptr},
+        {read, "patrols_0.cfg", Denied,
+         "Access to your 'patrols_0.cfg' file is denied, so it cannot be opened.\nCheck that your "
+         "user account may read and change it, and try again.",
+         nullptr},
+        {read, "patrols.cfg", Denied,
+         "Access to your 'patrols.cfg' file is denied, so it cannot be opened.\nCheck that your "
+         "user account may read and change it, and try again.",
+         nullptr},
+        {rewrite, "patrols.cfg", Denied,
+         "Access to your 'patrols.cfg' file is denied, so it cannot be opened.\nCheck that your "
+         "user account may read and change it, and try again.",
+         nullptr},
+        {rewrite, "careers_0.cfg", Denied,
+         "Access to your 'careers_0.cfg' file is denied, so it cannot be opened.\nCheck that your "
+         "user account may read and change it, and try again.",
+         nullptr},
+        {rewrite, "patrols_0.cfg", Denied,
+         "Access to your 'patrols_0.cfg' file is denied, so it cannot be opened.\nCheck that your "
+         "user account may read and change it, and try again.",
+         nullptr},
+        {read, "patrols_0.cfg", Other,
+         "Your 'patrols_0.cfg' file cannot be read: Input/output error.", nullptr},
+        {rewrite, "careers_0.cfg", Other,
+         "Your 'careers_0.cfg' file cannot be read: Input/output error.", nullptr},
+    };
+    for (const auto& c : cases) {
+        for (const MessagePlatform platform : {MessagePlatform::Windows, MessagePlatform::Linux}) {
+            SCOPED_TRACE(std::string(c.task == read ? "read " : "rewrite ") + c.file + " on " +
+                         (platform == MessagePlatform::Windows ? "Windows" : "Linux") + ", cause " +
+                         std::to_string(static_cast<int>(c.cause)));
+            const MessagesOf words(platform);
+            const char* expected =
+                platform == MessagePlatform::Linux && c.onLinux != nullptr ? c.onLinux : c.windows;
+            EXPECT_EQ(Told(c.task, c.file, c.cause), std::vector<std::string>{expected});
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kp
