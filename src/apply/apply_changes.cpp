@@ -224,22 +224,22 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     const bool tankerAtBase = request.tankerChoice != TankerChoice::kLandBase &&
                               request.seaStatus == SeaStatus::kAtBase &&
                               request.daysInPort == kDaysAtTanker;
-    const std::pair<const SeenFile*, const WriterMessages*> needed[] = {
-        {tankerAtBase ? &seen.history : nullptr, &kHistoryMessages},
-        {request.autoRadarUpdate ? &seen.settings : nullptr, &kCareerMessages},
-        {&seen.nextPatrol, &kNextPatrolMessages},
+    const struct {
+        const SeenFile* file;
+        bool rewritten;
+        const WriterMessages* messages;
+    } files[] = {
+        {&seen.history, tankerAtBase, &kHistoryMessages},
+        {&seen.settings, request.autoRadarUpdate, &kCareerMessages},
+        {&seen.nextPatrol, true, &kNextPatrolMessages},
     };
     std::vector<const SeenFile*> untouched;
-    for (const auto& [file, messages] : needed) {
-        if (file != nullptr && !CanOpenForReading(ops, file->path)) {
+    for (const auto& [file, rewritten, messages] : files) {
+        if (!rewritten) {
+            untouched.push_back(file);
+        } else if (!CanOpenForReading(ops, file->path)) {
             dialogue.show(CannotOpenText(*messages, file->path, ops.LastOpenFailure()));
             return result;
-        }
-    }
-    for (const SeenFile* file : {&seen.history, &seen.settings, &seen.nextPatrol}) {
-        if (std::none_of(std::begin(needed), std::end(needed),
-                         [&](const auto& need) { return need.first == file; })) {
-            untouched.push_back(file);
         }
     }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <set>
 
+#include "career/career_loader.h"
 #include "career/file_names.h"
 
 namespace kp {
@@ -68,17 +69,6 @@ bool IsOwnTempName(std::string_view name) {
                        [&](std::string_view temp) { return EqualsIgnoringCase(name, temp); });
 }
 
-bool EndsWithIgnoringCase(std::string_view name, std::string_view end) {
-    return name.size() > end.size() &&
-           EqualsIgnoringCase(name.substr(name.size() - end.size()), end);
-}
-
-bool IsPatrolFolder(const DirEntry& entry) {
-    return entry.isDirectory && !entry.name.empty() &&
-           std::all_of(entry.name.begin(), entry.name.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
-}
-
 }  // namespace
 
 CareerTransaction::CareerTransaction(FileOps& ops, fs::path careerFolder)
@@ -139,15 +129,12 @@ void CareerTransaction::RemoveLeftovers() {
     }
     const std::set<std::string> named = KeptNamesOf(record_);
     for (const DirEntry& entry : *entries) {
-        bool keptName = false;
-        for (std::size_t i = 0; i < kKeptNames; ++i) {
-            keptName = keptName || entry.name == KeptName(i);
-        }
         if (entry.isDirectory) {
-            if (IsPatrolFolder(entry)) {
+            if (IsPatrolFolderName(entry.name)) {
                 RemoveSaveTemps(entry.name);
             }
-        } else if (IsOwnTempName(entry.name) || (keptName && !named.contains(entry.name))) {
+        } else if (IsOwnTempName(entry.name) ||
+                   (IsKeptName(entry.name) && !named.contains(entry.name))) {
             ops_.Remove(careerFolder_ / PathFromUtf8(entry.name));
         }
     }
@@ -247,29 +234,13 @@ UndoCheck CareerTransaction::CheckUndo() {
             return check;
         }
     }
-    // A save the simulation wrote after the change's is newer than it.
+    // Once the simulation has saved the patrol again, the save a selection
+    // finds is another than the one the change wrote.
     for (const ReplacedFile& file : change.files) {
-        if (file.path.find('/') == std::string::npos) {
-            continue;
-        }
         const fs::path path = Absolute(file.path);
-        const auto entries = ops_.List(path.parent_path());
-        if (!entries) {
+        if (file.path.find('/') != std::string::npos &&
+            NewestSavePath(ops_, path.parent_path()) != path) {
             return UndoCheck::ChangedSince;
-        }
-        const std::string name = Utf8FromPath(path.filename());
-        std::optional<std::int64_t> written;
-        for (const DirEntry& entry : *entries) {
-            if (entry.name == name) {
-                written = entry.lastWriteSeconds;
-            }
-        }
-        for (const DirEntry& entry : *entries) {
-            if (entry.name != name && !entry.isDirectory &&
-                EndsWithIgnoringCase(entry.name, kSaveExtension) &&
-                (!written || !entry.lastWriteSeconds || *entry.lastWriteSeconds >= *written)) {
-                return UndoCheck::ChangedSince;
-            }
         }
     }
     for (const ReplacedFile& file : change.files) {

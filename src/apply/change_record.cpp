@@ -58,16 +58,6 @@ std::vector<std::string_view> Fields(std::string_view line) {
     }
 }
 
-bool AllDigits(std::string_view text) {
-    return !text.empty() &&
-           std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-bool EndsWithIgnoringCase(std::string_view name, std::string_view end) {
-    return name.size() > end.size() &&
-           EqualsIgnoringCase(name.substr(name.size() - end.size()), end);
-}
-
 // A name of the career folder itself, or one of a patrol folder (named by a
 // number) with the given ending: nothing else a change of ours can touch.
 template <std::size_t N>
@@ -83,7 +73,7 @@ bool CareerName(std::string_view path, const std::array<std::string_view, N>& na
     }
     const std::string_view folder = path.substr(0, slash);
     const std::string_view name = path.substr(slash + 1);
-    return AllDigits(folder) && name.find('/') == std::string_view::npos &&
+    return IsPatrolFolderName(folder) && name.find('/') == std::string_view::npos &&
            EndsWithIgnoringCase(name, patrolEnding);
 }
 
@@ -212,11 +202,7 @@ class RecordParser {
         const auto fresh = ContentField(fields[4], fields[5]);
         const std::string kept(fields[1]);
         const std::string path(fields[6]);
-        bool ours = false;
-        for (std::size_t i = 0; i < kKeptNames; ++i) {
-            ours = ours || kept == KeptName(i);
-        }
-        if (!ours || !keptNames_.insert(kept).second) {
+        if (!IsKeptName(kept) || !keptNames_.insert(kept).second) {
             return "it names a kept file that is not the program's, " + kept;
         }
         if (!old || !fresh || !IsCareerFile(path) || change.files.size() == kMaxReplaced) {
@@ -240,6 +226,15 @@ class RecordParser {
 
 std::string KeptName(std::size_t index) {
     return std::string(kRecordName) + std::to_string(index + 1);
+}
+
+bool IsKeptName(std::string_view name) {
+    for (std::size_t i = 0; i < kKeptNames; ++i) {
+        if (name == KeptName(i)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 std::string RecordText(const ChangeRecord& record) {

@@ -33,6 +33,8 @@ inline constexpr std::size_t kKeptNames = 2 * kMaxReplaced;
 
 // "KelmarPatrol.undo1" for 0.
 std::string KeptName(std::size_t index);
+// One of the kKeptNames names KeptName gives.
+bool IsKeptName(std::string_view name);
 
 enum class RecordState {
     None,      // no record: no change under way and no undo point

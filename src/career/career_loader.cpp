@@ -66,8 +66,7 @@ std::optional<std::filesystem::path> NewestSavePath(FileOps& ops,
     std::int64_t best = 0;
     for (const DirEntry& entry : *entries) {
         const std::string_view name = entry.name;
-        if (entry.isDirectory || name.size() < kSaveExtension.size() ||
-            !EqualsIgnoringCase(name.substr(name.size() - kSaveExtension.size()), kSaveExtension)) {
+        if (entry.isDirectory || !EndsWithIgnoringCase(name, kSaveExtension)) {
             continue;
         }
         if (!entry.lastWriteSeconds || *entry.lastWriteSeconds <= best) {

@@ -24,18 +24,18 @@ struct FileTexts {
 
 // By CareerFileKind.
 constexpr FileTexts kFileTexts[] = {
-    {"patrols_0.cfg",
+    {kNextPatrolFile,
      {"Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
       "Documents\\Kelmar\\Data\\cfg'.",
       "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
       "Documents\\Kelmar'."}},
-    {"patrols.cfg",
+    {kHistoryFile,
      {"Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
       "Documents\\Kelmar\\Data\\cfg'.",
       "Cannot find your 'patrols.cfg' file.\nYou MUST place this program in your folder 'My "
       "Documents\\Kelmar'."}},
     // The career read does not open this one.
-    {"careers_0.cfg",
+    {kCareerSettingsFile,
      {"",
       "Cannot find your 'careers_0.cfg' file.\nYou MUST place this program in your folder 'My "
       "Documents\\Kelmar'."}},

@@ -27,6 +27,16 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && UpperAscii(a) == UpperAscii(b);
 }
 
+bool EndsWithIgnoringCase(std::string_view name, std::string_view end) {
+    return name.size() >= end.size() &&
+           EqualsIgnoringCase(name.substr(name.size() - end.size()), end);
+}
+
+bool IsPatrolFolderName(std::string_view name) {
+    return !name.empty() &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
 void SortInEnumerationOrder(std::vector<DirEntry>& entries) {
     std::stable_sort(entries.begin(), entries.end(), [](const DirEntry& a, const DirEntry& b) {
         const std::string ua = UpperAscii(a.name);

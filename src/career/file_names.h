@@ -36,6 +36,9 @@ std::string Utf8FromPath(const std::filesystem::path& path);
 
 std::string UpperAscii(std::string_view text);
 bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+bool EndsWithIgnoringCase(std::string_view name, std::string_view end);
+// A patrol folder is named by the number of patrols in the history.
+bool IsPatrolFolderName(std::string_view name);
 
 // Sorts entries by name compared after upper-casing, byte by byte.
 void SortInEnumerationOrder(std::vector<DirEntry>& entries);
