@@ -276,6 +276,10 @@ TEST(ReadCareer, TheNewestSaveIsToThePartOfASecond) {
     const std::chrono::sys_seconds second{std::chrono::seconds(1'000'000'000)};
     SetWriteTime(earlier, second + std::chrono::milliseconds(100));
     SetWriteTime(later, second + std::chrono::milliseconds(900));
+    if (fs::last_write_time(earlier) == fs::last_write_time(later)) {
+        // MinGW's C++ library sets whole seconds only.
+        GTEST_SKIP() << "the test cannot set a part of a second here";
+    }
     const CareerRead read = ReadCareer(SystemFileOps(), career);
     ASSERT_TRUE(read.save);
     EXPECT_EQ(read.save->path, later);
