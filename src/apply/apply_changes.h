@@ -9,7 +9,7 @@
 #include <string_view>
 
 #include "apply/return_date.h"
-#include "apply/safe_replace.h"
+#include "apply/temp_copy.h"
 #include "career/career_loader.h"
 #include "career/codes.h"
 #include "grid/random_source.h"

@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-#include "apply/safe_replace.h"
+#include "apply/temp_copy.h"
 #include "career/career_loader.h"
 #include "career/file_names.h"
 #include "career/line_io.h"
