@@ -10,7 +10,7 @@
 
 #include "apply/return_date.h"
 #include "apply/temp_copy.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/codes.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"

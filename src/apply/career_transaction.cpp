@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <set>
 
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/file_names.h"
 
 namespace kp {

@@ -2,7 +2,7 @@
 // forgotten when it cannot be read.
 #include "apply/undo_changes.h"
 #include "career/career_files.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/code_tables.h"
 #include "ui/patrol_dialog.h"
 

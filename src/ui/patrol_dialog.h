@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "apply/apply_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/codes.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"

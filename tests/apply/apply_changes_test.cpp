@@ -12,7 +12,7 @@
 #include "apply/career_entry.h"
 #include "apply/change_record.h"
 #include "apply/undo_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career_fixture.h"
 #include "memory_file_ops.h"
 

@@ -16,7 +16,7 @@
 #include "apply/career_transaction.h"
 #include "apply/change_record.h"
 #include "apply/undo_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career_fixture.h"
 #include "career_texts.h"
 #include "faulty_file_ops.h"

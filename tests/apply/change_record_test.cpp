@@ -10,7 +10,7 @@
 #include "apply/apply_changes.h"
 #include "apply/change_record.h"
 #include "apply/undo_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career_fixture.h"
 
 #ifndef _WIN32

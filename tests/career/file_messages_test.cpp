@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "apply/apply_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/file_messages.h"
 #include "career_fixture.h"
 #include "career_texts.h"

@@ -11,7 +11,7 @@
 #include <windows.h>
 
 #include "apply/temp_copy.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/file_names.h"
 #include "career/line_io.h"
 #include "career_fixture.h"

@@ -1,4 +1,4 @@
-#include "career/career_loader.h"
+#include "career/career_read.h"
 
 #include <cstdint>
 #include <functional>
