@@ -5,6 +5,7 @@
 
 #include "career/career_read.h"
 #include "career/file_names.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

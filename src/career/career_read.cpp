@@ -9,6 +9,7 @@
 #include "career/file_names.h"
 #include "career/line_io.h"
 #include "career/text_convert.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

@@ -3,7 +3,7 @@
 #include "apply/apply_changes.h"
 #include "apply/undo_changes.h"
 #include "career/career_files.h"
-#include "career/file_names.h"
+#include "platform/path_text.h"
 #include "ui/patrol_dialog.h"
 
 namespace kp {

@@ -17,6 +17,7 @@
 #include "career_fixture.h"
 #include "change_one_file.h"
 #include "platform/file_ops.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
