@@ -266,7 +266,7 @@ TEST(ReadCareer, NewestSaveOfThePatrolFolder) {
     EXPECT_FALSE(ReadCareer(SystemFileOps(), otherFolder).save);
 }
 
-TEST(ReadCareer, SavesWithinOneSecondAreATie) {
+TEST(ReadCareer, TheNewestSaveIsToThePartOfASecond) {
     ScratchFolder dir;
     const fs::path career = dir.Path() / "careers" / "Hans";
     WriteCareer(dir.Path(), "Hans", NextPatrolText(kNextTarget), HistoryText(kLastPatrol));
@@ -278,8 +278,8 @@ TEST(ReadCareer, SavesWithinOneSecondAreATie) {
     SetWriteTime(later, second + std::chrono::milliseconds(900));
     const CareerRead read = ReadCareer(SystemFileOps(), career);
     ASSERT_TRUE(read.save);
-    EXPECT_EQ(read.save->path, earlier);
-    EXPECT_EQ(read.save->patrolArea, "AA11");
+    EXPECT_EQ(read.save->path, later);
+    EXPECT_EQ(read.save->patrolArea, "BB22");
 }
 
 TEST(ReadCareer, SaveAreaIsTheLastPatrolAreaLine) {

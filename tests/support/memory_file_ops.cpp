@@ -90,6 +90,17 @@ bool MemoryFileOps::Replace(const std::filesystem::path& from, const std::filesy
     return true;
 }
 
+ExchangeResult MemoryFileOps::Exchange(const std::filesystem::path& from,
+                                       const std::filesystem::path& to) {
+    const auto a = files_.find(from.lexically_normal());
+    const auto b = files_.find(to.lexically_normal());
+    if (a == files_.end() || b == files_.end()) {
+        return ExchangeResult::Failed;
+    }
+    std::swap(a->second, b->second);
+    return ExchangeResult::Done;
+}
+
 // A copy, as on a file system without hard links.
 bool MemoryFileOps::Link(const std::filesystem::path& existing, const std::filesystem::path& to) {
     const auto it = files_.find(existing.lexically_normal());
