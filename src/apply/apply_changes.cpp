@@ -8,7 +8,6 @@
 #include "career/career_format.h"
 #include "career/codes.h"
 #include "career/file_names.h"
-#include "grid/base_choice.h"
 
 namespace kp {
 namespace {
@@ -218,7 +217,7 @@ std::string_view CheckEntries(std::string& grid, int daysInPort) {
 
 ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeRequest& request,
                           const ChangeDialogue& dialogue) {
-    ChangeResult result{.end = ChangeEnd::StayOpen, .hullIntegrity = request.hullIntegrity};
+    ChangeResult result{.end = ChangeEnd::StayOpen};
     const SeenFiles& seen = request.seen;
     CareerTransaction transaction(ops, seen.folder);
     // A change cut off earlier is put back before anything else is written.
@@ -231,9 +230,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     }
 
     // Every file the change needs must be there before the first one is touched.
-    const bool tankerAtBase = request.tankerChoice != TankerChoice::kLandBase &&
-                              request.seaStatus == SeaStatus::kAtBase &&
-                              request.daysInPort == kDaysAtTanker;
+    const bool tankerAtBase = request.base.AtTanker() && request.seaStatus == SeaStatus::kAtBase;
     const struct {
         const SeenFile* file;
         bool rewritten;
@@ -270,10 +267,10 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     // The radar code goes by the date before the move. A date the history
     // did not give whole is not moved and not written.
     const int radarCode = RadarUpgradeCode(
-        request.boatClass, {request.lastPatrolEnd.year, request.lastPatrolEnd.month});
+        request.gridClass, {request.lastPatrolEnd.year, request.lastPatrolEnd.month});
     WorkingDate moved = request.lastPatrolEnd;
     if (tankerAtBase) {
-        ShiftReturnDate(moved, request.daysInPort, random);
+        ShiftReturnDate(moved, request.base.DaysInPort(), random);
     }
     const std::optional<WorkingDate> date =
         DateKnown(request.lastPatrolEnd) ? std::optional(moved) : std::nullopt;
@@ -283,7 +280,6 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         const Writer history = RewritePatrolHistory(seen.history.path, request.grid, date, hull);
         const PreparedFile prepared = PrepareTempFile(ops, history, dialogue.show);
         hull = RaisedHull(hull, HitsOf(history, prepared, format::kHullIntegrityKey));
-        result.hullIntegrity = hull;
         const Step step = run.Run(history, prepared, seen.history.content);
         if (const auto end = run.EndAfter(step, history)) {
             result.end = *end;

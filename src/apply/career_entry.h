@@ -3,7 +3,7 @@
 #pragma once
 
 #include "apply/career_transaction.h"
-#include "apply/safe_replace.h"
+#include "apply/temp_copy.h"
 
 namespace kp {
 

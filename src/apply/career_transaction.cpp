@@ -5,8 +5,9 @@
 #include <cstdlib>
 #include <set>
 
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/file_names.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

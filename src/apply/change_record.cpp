@@ -6,6 +6,7 @@
 
 #include "career/line_io.h"
 #include "platform/local_time.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

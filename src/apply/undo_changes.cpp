@@ -6,8 +6,8 @@
 #include "apply/career_entry.h"
 #include "apply/career_transaction.h"
 #include "career/code_tables.h"
-#include "career/file_names.h"
 #include "platform/local_time.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

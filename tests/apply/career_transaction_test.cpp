@@ -21,11 +21,10 @@
 #include "apply/career_transaction.h"
 #include "apply/change_record.h"
 #include "apply/undo_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career_fixture.h"
 #include "career_texts.h"
 #include "faulty_file_ops.h"
-#include "grid/base_choice.h"
 
 #ifndef _WIN32
 #include <sys/wait.h>
@@ -99,10 +98,9 @@ void Change(FileOps& ops, const fs::path& career, const std::string& grid, Tanke
         .seen = read.files,
         .madeAt = 1796688000,
         .grid = grid,
-        .daysInPort = choice == TankerChoice::kLandBase ? kDaysAtLandBase : kDaysAtTanker,
-        .tankerChoice = choice,
+        .base = {choice},
         .seaStatus = read.save ? SeaStatus::kAtSea : SeaStatus::kAtBase,
-        .boatClass = BoatClass::kTypeVII,
+        .gridClass = BoatClass::kTypeVII,
         .lastPatrolEnd = {read.last.endDay, read.last.endMonth, read.last.endYear},
         .hullIntegrity = read.last.hullIntegrity,
         .autoRadarUpdate = true,
@@ -391,8 +389,8 @@ TEST_P(TransactionFaults, AKillAtEveryOperation) {
 #endif
 
 INSTANTIATE_TEST_SUITE_P(EveryPath, TransactionFaults, ::testing::ValuesIn(kActions),
-                         [](const ::testing::TestParamInfo<Action>& info) {
-                             std::string name = info.param.name;
+                         [](const ::testing::TestParamInfo<Action>& action) {
+                             std::string name = action.param.name;
                              std::replace_if(
                                  name.begin(), name.end(),
                                  [](char c) {

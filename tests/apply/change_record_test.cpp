@@ -12,9 +12,8 @@
 #include "apply/apply_changes.h"
 #include "apply/change_record.h"
 #include "apply/undo_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career_fixture.h"
-#include "grid/base_choice.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -171,10 +170,9 @@ TEST_P(RecordCheck, IsRefusedAndNothingIsDeleted) {
                  {.seen = ReadCareer(SystemFileOps(), career).files,
                   .madeAt = 0,
                   .grid = "ES32",
-                  .daysInPort = kDaysAtLandBase,
-                  .tankerChoice = TankerChoice::kLandBase,
+                  .base = {TankerChoice::kLandBase},
                   .seaStatus = SeaStatus::kAtBase,
-                  .boatClass = BoatClass::kTypeVII,
+                  .gridClass = BoatClass::kTypeVII,
                   .lastPatrolEnd = {-1, -1, -1},
                   .hullIntegrity = 100.0f,
                   .autoRadarUpdate = true,
@@ -205,8 +203,8 @@ TEST_P(RecordCheck, IsRefusedAndNothingIsDeleted) {
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCase, RecordCheck, ::testing::ValuesIn(kRows),
-                         [](const ::testing::TestParamInfo<Row>& info) {
-                             std::string name = info.param.name;
+                         [](const ::testing::TestParamInfo<Row>& row) {
+                             std::string name = row.param.name;
                              std::replace(name.begin(), name.end(), ' ', '_');
                              std::replace(name.begin(), name.end(), '\'', '_');
                              return name;

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <set>
 
-#include "career/file_names.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

@@ -1,7 +1,7 @@
 // The career read: which keys of which section count, the newest save of the
 // patrol at sea, and which file failed; in memory, or on the disk where the
 // case is about the disk (last-write times, letter case, a folder for a file).
-#include "career/career_loader.h"
+#include "career/career_read.h"
 
 #include <gtest/gtest.h>
 

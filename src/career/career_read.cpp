@@ -1,4 +1,4 @@
-#include "career/career_loader.h"
+#include "career/career_read.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,6 +9,7 @@
 #include "career/file_names.h"
 #include "career/line_io.h"
 #include "career/text_convert.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
