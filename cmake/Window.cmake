@@ -5,9 +5,7 @@ set(KP_WINDOW_SOURCES
   src/ui/qt/dialog_units.cpp
   src/ui/qt/dialog_templates.cpp
   src/ui/qt/dialog_builder.cpp
-  src/ui/qt/grown_layout.cpp
   src/ui/qt/text_needs.cpp
-  src/ui/qt/field_texts.cpp
   src/ui/qt/career_list_box.cpp
   src/ui/qt/typing_limit_validator.cpp
   src/ui/qt/program_icon.cpp
