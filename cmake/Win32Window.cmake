@@ -12,6 +12,7 @@ set(KP_WIN32_MODEL_LIBRARIES kelmar_app)
 add_library(kelmar_win32 STATIC
   src/ui/win32/wide_text.cpp
   src/ui/win32/message_box.cpp
+  src/ui/win32/dialog_layout.cpp
   src/ui/win32/about_box.cpp
   src/ui/win32/patrol_window.cpp
   src/ui/win32/program_output.cpp
