@@ -150,7 +150,8 @@ TEST_F(KeyboardTest, TheWindowsMenuOpensEverywhereButInAnEditField) {
     // the application's focus widget, which is none for a moment while the
     // closed menu hands the activation back to the window.
     EXPECT_EQ(menuFor([&] {
-                  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(2, 2));
+                  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                        list.mapToGlobal(QPoint(2, 2)));
                   QCoreApplication::sendEvent(&list, &key);
               }),
               ours);
