@@ -5,6 +5,7 @@
 #include "career/file_names.h"
 #include "locate/config_search.h"
 #include "locate/remembered_folder.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
