@@ -16,7 +16,7 @@ enum class ControlKind {
     Label,
     GroupBox,
     Icon,       // the program's icon
-    PathLabel,  // one line that shows a path, shortened in its middle
+    PathLabel,  // a path, whole, on as many lines as it takes
 };
 
 }  // namespace kp

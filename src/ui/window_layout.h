@@ -54,6 +54,9 @@
 // their size in dialog units, and their font, which dialog units are
 // measured in.
 #define KP_DIALOG_FONT "MS Sans Serif"
+// The Windows window's face where the dialog font, a bitmap font, has no
+// size for the screen's DPI: the system's scalable dialog face.
+#define KP_DIALOG_SCALABLE_FONT "MS Shell Dlg 2"
 #define KP_PATROL_WINDOW_WIDTH 286
 #define KP_PATROL_WINDOW_HEIGHT 115
 #define KP_PATROL_WINDOW_FONT_SIZE 10
@@ -81,9 +84,8 @@
 // kind: a kp::ControlKind (src/ui/control_kind.h), which the resource
 //   script turns into the Windows class and style: DefaultButton,
 //   PushButton, Edit, ReadOnlyEdit, RadioButton, CheckBox, ListBox, Label,
-//   GroupBox, Icon (the program's icon), PathLabel (one line that shows a
-//   path; the Windows About box makes it when it opens, so the resource
-//   script leaves it out);
+//   GroupBox, Icon (the program's icon), PathLabel (a path the About box
+//   fills when it opens, shown whole on as many lines as it takes);
 // caption: the text the control shows ("" for none);
 // accessibleName: what a screen reader says for it;
 // x, y, width, height: its place in dialog units.
@@ -142,16 +144,12 @@
       11, 17, 20, 20, KP_NO_FLAGS) \
     X(versionLabel, IDC_STATIC, Label, KP_TEXT_ABOUT_VERSION, KP_TEXT_ABOUT_VERSION, \
       40, 10, 119, 8, KP_NO_PREFIX) \
-    KP_ABOUT_FOLDER_LINE(X) \
+    X(folderLabel, IDC_STATIC, PathLabel, "", KP_TEXT_CONFIGURATION_FOLDER, \
+      40, 26, 188, 8, KP_NO_PREFIX) \
     X(undoWhereLabel, IDC_STATIC, Label, KP_TEXT_UNDO_WHERE, KP_TEXT_UNDO_WHERE, \
       40, 38, 188, 16, KP_NO_PREFIX) \
     X(okButton, IDOK, DefaultButton, KP_TEXT_OK, KP_TEXT_OK, \
       178, 7, 50, 14, KP_GROUP | KP_TAB_STOP)
-
-// The About box's folder line alone, for the Windows About box that makes it.
-#define KP_ABOUT_FOLDER_LINE(X) \
-    X(folderLabel, IDC_STATIC, PathLabel, "", KP_TEXT_CONFIGURATION_FOLDER, \
-      40, 26, 188, 8, KP_NO_PREFIX)
 
 // The main window's controls the dialog model reads and sets, by its enums
 // (src/ui/dialog_controls.h, TankerChoice of src/career/codes.h), as

@@ -32,8 +32,19 @@ void CareerListBox::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
+// With nothing selected the list's current row still points somewhere (the
+// first entry, or one the program cleared): the first key chooses from the
+// list's ends instead, Down, Up and Home the first career, End the last.
 void CareerListBox::keyPressEvent(QKeyEvent* event) {
     const int before = SelectedRow();
+    const int key = event->key();
+    if (before < 0 && count() > 0 && event->modifiers() == Qt::NoModifier &&
+        (key == Qt::Key_Down || key == Qt::Key_Up || key == Qt::Key_Home || key == Qt::Key_End)) {
+        setCurrentRow(key == Qt::Key_End ? count() - 1 : 0);
+        event->accept();
+        Q_EMIT entryChosen();
+        return;
+    }
     QListWidget::keyPressEvent(event);
     const int after = SelectedRow();
     if (after >= 0 && after != before) {

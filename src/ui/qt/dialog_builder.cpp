@@ -14,9 +14,9 @@
 #include <array>
 #include <cstddef>
 
+#include "ui/grown_layout.h"
 #include "ui/qt/career_list_box.h"
 #include "ui/qt/dialog_templates.h"
-#include "ui/qt/grown_layout.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/text_needs.h"
 #include "ui/qt/utf8_text.h"
@@ -91,7 +91,7 @@ QWidget* MakeIcon(const ControlTemplate&, QWidget& parent) {
 using ControlFactory = QWidget* (*)(const ControlTemplate&, QWidget&);
 
 // By ControlKind. A path label is a label here; the About box gives it its
-// one shortened line when it sets the path.
+// lines when it sets the path.
 constexpr std::array<ControlFactory, 11> kFactories = {
     MakeDefaultButton, MakePushButton, MakeEdit,    MakeReadOnlyEdit,
     MakeRadioButton,   MakeCheckBox,   MakeListBox, MakeLabel,
@@ -141,20 +141,23 @@ QSize RoomNeeded(const QWidget& widget, const ControlTemplate& control,
 void MakeRoomForTexts(QDialog& dialog, const DialogTemplate& layout,
                       std::span<const ShownTexts> shown, QSize dialogSize) {
     std::vector<QWidget*> widgets;
-    std::vector<QRect> places;
-    std::vector<QSize> needs;
+    std::vector<LayoutRect> places;
+    std::vector<LayoutSize> needs;
     for (const ControlTemplate& control : layout.controls) {
         QWidget* widget = dialog.findChild<QWidget*>(ToQString(control.name));
         widget->ensurePolished();
         widgets.push_back(widget);
-        places.push_back(widget->geometry());
-        needs.push_back(RoomNeeded(*widget, control, shown));
+        const QRect place = widget->geometry();
+        places.push_back({place.x(), place.y(), place.width(), place.height()});
+        const QSize need = RoomNeeded(*widget, control, shown);
+        needs.push_back({need.width(), need.height()});
     }
-    const GrownLayout grown = GrowToFit(places, needs, dialogSize);
+    const GrownLayout grown = GrowToFit(places, needs, {dialogSize.width(), dialogSize.height()});
     for (std::size_t i = 0; i < widgets.size(); ++i) {
-        widgets[i]->setGeometry(grown.places[i]);
+        const LayoutRect& place = grown.places[i];
+        widgets[i]->setGeometry(place.x, place.y, place.width, place.height);
     }
-    dialog.setFixedSize(grown.dialog);
+    dialog.setFixedSize(grown.dialog.width, grown.dialog.height);
 }
 
 }  // namespace
@@ -197,6 +200,11 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& layout, std::span<const 
         }
     }
     MakeRoomForTexts(dialog, layout, shown, units.ToPixels(layout.width, layout.height));
+}
+
+void GrowForTexts(QDialog& dialog, const DialogTemplate& layout,
+                  std::span<const ShownTexts> shown) {
+    MakeRoomForTexts(dialog, layout, shown, dialog.size());
 }
 
 }  // namespace kp

@@ -2,7 +2,7 @@
 // and every control in place, with its object and accessible names, its
 // focus policy and the tab order of its tab stops. A control whose text
 // needs more room than the template gives it in this font takes it, and the
-// controls after it and the dialog make way (src/ui/qt/grown_layout.h).
+// controls after it and the dialog make way (src/ui/grown_layout.h).
 #pragma once
 
 #include <span>
@@ -24,5 +24,9 @@ struct ShownTexts {
 
 void BuildDialog(QDialog& dialog, const DialogTemplate& layout,
                  std::span<const ShownTexts> shown = {});
+
+// Room made again, from where the controls stand now, for texts known only
+// once the dialog is built (the About box's folder).
+void GrowForTexts(QDialog& dialog, const DialogTemplate& layout, std::span<const ShownTexts> shown);
 
 }  // namespace kp

@@ -13,12 +13,12 @@
 #include <cstddef>
 
 #include "ui/dialog_commands.h"
+#include "ui/field_texts.h"
 #include "ui/patrol_dialog.h"
 #include "ui/qt/about_box.h"
 #include "ui/qt/career_list_box.h"
 #include "ui/qt/dialog_builder.h"
 #include "ui/qt/dialog_templates.h"
-#include "ui/qt/field_texts.h"
 #include "ui/qt/message_box.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/typing_limit_validator.h"

@@ -1,41 +1,45 @@
 #include "ui/win32/about_box.h"
 
+#include <algorithm>
+#include <iterator>
+#include <optional>
+
 #include "ui/about_folder_line.h"
+#include "ui/win32/dialog_layout.h"
 #include "ui/win32/resource_ids.h"
-#include "ui/win32/wide_text.h"
 #include "ui/window_layout.h"
 
 namespace kp {
 namespace {
 
-// The folder line's row of the layout, which the resource script leaves out:
-// its place in dialog units, under the version line and as wide as the box
-// allows, and its flags.
-struct FolderLineRow {
-    RECT place;
-    int flags;
-};
-#define KP_FOLDER_LINE_ROW(name, id, kind, caption, accessibleName, x, y, width, height, flags) \
-    { {x, y, x + width, y + height}, flags }
-constexpr FolderLineRow kFolderLine = KP_ABOUT_FOLDER_LINE(KP_FOLDER_LINE_ROW);
-#undef KP_FOLDER_LINE_ROW
+constexpr LayoutRow kRows[] = {KP_ABOUT_BOX_CONTROLS(KP_WIN32_LAYOUT_ROW)};
+constexpr LayoutFrame kFrame = {{KP_ABOUT_BOX_WIDTH, KP_ABOUT_BOX_HEIGHT}, KP_ABOUT_BOX_FONT_SIZE};
+// The folder line's row, which the box fills when it opens.
+constexpr auto kFolderRow = static_cast<std::size_t>(
+    std::find_if(std::begin(kRows), std::end(kRows),
+                 [](const LayoutRow& row) { return row.kind == ControlKind::PathLabel; }) -
+    std::begin(kRows));
+static_assert(kFolderRow < std::size(kRows));
 
-// A path label: one line, a long path shortened in its middle; no control id
-// (IDC_STATIC in the row), as nothing asks for it.
-void AddFolderLine(HWND box, const std::wstring& line) {
-    RECT area = kFolderLine.place;
-    MapDialogRect(box, &area);
-    const DWORD style = WS_CHILD | WS_VISIBLE | SS_LEFT | SS_PATHELLIPSIS |
-                        ((kFolderLine.flags & KP_NO_PREFIX) != 0 ? SS_NOPREFIX : 0);
-    HWND text = CreateWindowExW(0, L"Static", line.c_str(), style, area.left, area.top,
-                                area.right - area.left, area.bottom - area.top, box, nullptr,
-                                nullptr, nullptr);
-    SendMessageW(text, WM_SETFONT, SendMessageW(box, WM_GETFONT, 0, 0), FALSE);
-}
+struct AboutState {
+    std::string line;
+    UINT dpi;
+    std::optional<DialogLayout> layout;
+};
 
 INT_PTR CALLBACK AboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_INITDIALOG) {
-        AddFolderLine(box, *reinterpret_cast<const std::wstring*>(lParam));
+        SetWindowLongPtrW(box, DWLP_USER, lParam);
+        auto& state = *reinterpret_cast<AboutState*>(lParam);
+        state.layout.emplace(box, kRows, kFrame);
+        // The folder whole, however long, on as many lines as it takes.
+        state.layout->SetLabelText(state.layout->Window(kFolderRow), state.line);
+        state.layout->Apply(state.dpi);
+        return TRUE;
+    }
+    auto* state = reinterpret_cast<AboutState*>(GetWindowLongPtrW(box, DWLP_USER));
+    if (message == WM_DPICHANGED && state != nullptr) {
+        state->layout->ApplyDpiChange(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return TRUE;
     }
     // Esc and the close box arrive as IDCANCEL.
@@ -48,10 +52,10 @@ INT_PTR CALLBACK AboutProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam)
 
 }  // namespace
 
-void ShowAboutBox(HWND owner, const std::string& cfgPath) {
-    const std::wstring line = Wide(AboutFolderLine(cfgPath));
+void ShowAboutBox(HWND owner, const std::string& cfgPath, UINT dpi) {
+    AboutState state{AboutFolderLine(cfgPath), dpi, std::nullopt};
     DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_ABOUTBOX), owner, AboutProc,
-                    reinterpret_cast<LPARAM>(&line));
+                    reinterpret_cast<LPARAM>(&state));
 }
 
 }  // namespace kp

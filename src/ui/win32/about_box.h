@@ -8,7 +8,8 @@
 
 namespace kp {
 
-// Modal to `owner` until OK, Esc or the close box ends it; `cfgPath` in UTF-8.
-void ShowAboutBox(HWND owner, const std::string& cfgPath);
+// Modal to `owner` until OK, Esc or the close box ends it; `cfgPath` in
+// UTF-8; laid out at `dpi`, the owner's.
+void ShowAboutBox(HWND owner, const std::string& cfgPath, UINT dpi);
 
 }  // namespace kp

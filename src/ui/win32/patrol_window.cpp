@@ -5,16 +5,22 @@
 #include <cstddef>
 
 #include "ui/dialog_commands.h"
+#include "ui/field_texts.h"
 #include "ui/patrol_dialog.h"
 #include "ui/win32/about_box.h"
 #include "ui/win32/control_ids.h"
 #include "ui/win32/message_box.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
+#include "ui/window_layout.h"
 #include "ui/window_texts.h"
 
 namespace kp {
 namespace {
+
+constexpr LayoutRow kRows[] = {KP_PATROL_WINDOW_CONTROLS(KP_WIN32_LAYOUT_ROW)};
+constexpr LayoutFrame kFrame = {{KP_PATROL_WINDOW_WIDTH, KP_PATROL_WINDOW_HEIGHT},
+                                KP_PATROL_WINDOW_FONT_SIZE};
 
 // The notification a command's control sends: the list its change of
 // selection, a button its click. Enter arrives as IDOK (the default button),
@@ -48,6 +54,44 @@ LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The window lays itself out again at a new DPI (WM_DPICHANGED); the dialog
+// manager of Windows 10 would scale its controls and fonts once more. Looked
+// up, as systems before it (and Wine) have no such call.
+void KeepDpiChangesToTheWindow(HWND window) {
+    using SetBehavior =
+        BOOL(WINAPI*)(HWND, DIALOG_DPI_CHANGE_BEHAVIORS, DIALOG_DPI_CHANGE_BEHAVIORS);
+    const HMODULE user = GetModuleHandleW(L"user32.dll");
+    const auto set = user == nullptr ? nullptr
+                                     : reinterpret_cast<SetBehavior>(reinterpret_cast<void*>(
+                                           GetProcAddress(user, "SetDialogDpiChangeBehavior")));
+    if (set != nullptr) {
+        set(window, DDC_DISABLE_ALL, DDC_DISABLE_ALL);
+    }
+}
+
+// With nothing selected the list box moves from its caret, wherever that
+// points: the first key chooses from the list's ends instead, Down, Up and
+// Home the first career, End the last, and tells the window as a click does.
+LRESULT CALLBACK ListKeys(HWND list, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                          DWORD_PTR) {
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(list, ListKeys, id);
+    }
+    const bool fromEnd =
+        wParam == VK_DOWN || wParam == VK_UP || wParam == VK_HOME || wParam == VK_END;
+    if (message == WM_KEYDOWN && fromEnd && SendMessageW(list, LB_GETCURSEL, 0, 0) == LB_ERR) {
+        const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+        if (count > 0) {
+            SendMessageW(list, LB_SETCURSEL, wParam == VK_END ? static_cast<WPARAM>(count - 1) : 0,
+                         0);
+            SendMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), LBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(list));
+            return 0;
+        }
+    }
+    return DefSubclassProc(list, message, wParam, lParam);
 }
 
 std::wstring WindowText(HWND control) {
@@ -107,6 +151,9 @@ INT_PTR PatrolWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return reinterpret_cast<INT_PTR>(icon_);
         case WM_COMMAND:
             return OnCommand(LOWORD(wParam), HIWORD(wParam));
+        case WM_DPICHANGED:
+            layout_->ApplyDpiChange(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
         default:
             return FALSE;
     }
@@ -114,6 +161,13 @@ INT_PTR PatrolWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void PatrolWindow::OnInitDialog() {
     gKeyWindow = window_;
+    KeepDpiChangesToTheWindow(window_);
+    layout_.emplace(window_, kRows, kFrame);
+    for (std::size_t field = 0; field < kFieldCount; ++field) {
+        layout_->ShowsTexts(Control(kFieldIds[field]), TextsShownIn(static_cast<Field>(field)));
+    }
+    layout_->Apply(GetDpiForWindow(window_));
+    SetWindowSubclass(Control(IDC_CAREER_LIST), ListKeys, 0, 0);
     dialog_.Attach(*this);
     AddAboutItem();
     SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
@@ -160,7 +214,7 @@ bool PatrolWindow::OnSysCommand(WPARAM command) {
 bool PatrolWindow::RunCommand(int command) {
     switch (command) {
         case kAboutCommand:
-            ShowAboutBox(window_, dialog_.m_szCfgPath);
+            ShowAboutBox(window_, dialog_.m_szCfgPath, layout_->Dpi());
             return true;
         case kUndoCommand:
             dialog_.OnUndoLastChanges();

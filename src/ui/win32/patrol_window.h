@@ -6,11 +6,13 @@
 #include <windows.h>
 
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "ui/dialog_controls.h"
 #include "ui/model_control_rows.h"
+#include "ui/win32/dialog_layout.h"
 #include "ui/win32/wide_text.h"
 
 namespace kp {
@@ -57,6 +59,8 @@ class PatrolWindow final : public DialogControls {
     CKelmarPatrol2Dlg& dialog_;
     HWND window_ = nullptr;
     HICON icon_ = nullptr;
+    // The controls' font and places at the window's DPI.
+    std::optional<DialogLayout> layout_;
     std::array<ProgramText, kFieldCount> fieldTexts_{};
     std::vector<ProgramText> listTexts_;
 };

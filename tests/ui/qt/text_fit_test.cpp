@@ -18,9 +18,9 @@
 #include <string>
 #include <vector>
 
+#include "ui/field_texts.h"
 #include "ui/qt/about_box.h"
 #include "ui/qt/dialog_templates.h"
-#include "ui/qt/field_texts.h"
 #include "ui/qt/utf8_text.h"
 #include "window_fixture.h"
 

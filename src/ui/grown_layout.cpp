@@ -1,4 +1,4 @@
-#include "ui/qt/grown_layout.h"
+#include "ui/grown_layout.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -19,6 +19,13 @@ bool Overlap(Span a, Span b) {
 
 bool Inside(Span inner, Span outer) {
     return outer.start <= inner.start && inner.End() <= outer.End();
+}
+
+// One rectangle holds another, edges included, the other not empty.
+bool Holds(const LayoutRect& outer, const LayoutRect& inner) {
+    return inner.width > 0 && inner.height > 0 &&
+           Inside({inner.x, inner.width}, {outer.x, outer.width}) &&
+           Inside({inner.y, inner.height}, {outer.y, outer.height});
 }
 
 struct AxisInput {
@@ -81,22 +88,23 @@ int GrownDialog(const AxisInput& in, const std::vector<Span>& grown) {
 
 }  // namespace
 
-GrownLayout GrowToFit(std::span<const QRect> places, std::span<const QSize> needs, QSize dialog) {
-    AxisInput across{{}, {}, {}, {}, dialog.width()};
-    AxisInput down{{}, {}, {}, {}, dialog.height()};
+GrownLayout GrowToFit(std::span<const LayoutRect> places, std::span<const LayoutSize> needs,
+                      LayoutSize dialog) {
+    AxisInput across{{}, {}, {}, {}, dialog.width};
+    AxisInput down{{}, {}, {}, {}, dialog.height};
     for (std::size_t i = 0; i < places.size(); ++i) {
-        const QRect& place = places[i];
-        const Span x{place.x(), place.width()};
-        const Span y{place.y(), place.height()};
+        const LayoutRect& place = places[i];
+        const Span x{place.x, place.width};
+        const Span y{place.y, place.height};
         across.along.push_back(x);
         across.across.push_back(y);
-        across.needs.push_back(needs[i].width());
+        across.needs.push_back(needs[i].width);
         down.along.push_back(y);
         down.across.push_back(x);
-        down.needs.push_back(needs[i].height());
+        down.needs.push_back(needs[i].height);
         bool holds = false;
-        for (const QRect& other : places) {
-            holds = holds || (&other != &place && place.contains(other));
+        for (const LayoutRect& other : places) {
+            holds = holds || (&other != &place && Holds(place, other));
         }
         across.isFrame.push_back(holds);
         down.isFrame.push_back(holds);
@@ -105,8 +113,8 @@ GrownLayout GrowToFit(std::span<const QRect> places, std::span<const QSize> need
     const std::vector<Span> rows = GrowAlong(down);
     GrownLayout grown{{}, {GrownDialog(across, columns), GrownDialog(down, rows)}};
     for (std::size_t i = 0; i < places.size(); ++i) {
-        grown.places.emplace_back(columns[i].start, rows[i].start, columns[i].length,
-                                  rows[i].length);
+        grown.places.push_back(
+            {columns[i].start, rows[i].start, columns[i].length, rows[i].length});
     }
     return grown;
 }

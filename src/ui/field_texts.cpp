@@ -1,4 +1,4 @@
-#include "ui/qt/field_texts.h"
+#include "ui/field_texts.h"
 
 #include <string>
 
