@@ -62,18 +62,19 @@ std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& 
     return std::nullopt;
 }
 
-FolderToOpen SettleFolderToOpen(const GivenFolder& given, FileOps& ops, const UserFolders& folders,
-                                const FolderChooser& choose) {
+std::optional<FolderToOpen> SettleFolderToOpen(const GivenFolder& given, FileOps& ops,
+                                               const UserFolders& folders,
+                                               const FolderChooser& choose) {
     if (auto found = FindFolderToOpen(given, ops, folders)) {
-        return *found;
+        return found;
     }
     const std::optional<fs::path> chosen = choose();
     if (!chosen) {
-        return {given.path, {}};
+        return std::nullopt;
     }
     FolderToOpen start = ConfigFolderOf(ops, *chosen);
     if (HoldsCareers(ops, start.cfg)) {
-        RememberFolder(ops, folders.settingsFile, start.cfg);
+        start.notice = RememberFolder(ops, folders.settingsFile, start.cfg);
     }
     return start;
 }
