@@ -9,6 +9,7 @@ set(KP_WINDOW_SOURCES
   src/ui/qt/text_needs.cpp
   src/ui/qt/field_texts.cpp
   src/ui/qt/career_list_box.cpp
+  src/ui/qt/focus_frame.cpp
   src/ui/qt/typing_limit_validator.cpp
   src/ui/qt/program_icon.cpp
   src/ui/qt/message_box.cpp
