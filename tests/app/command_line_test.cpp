@@ -50,10 +50,11 @@ TEST(CommandLine, AFolderIsLookedForInTheFilesGiven) {
     EXPECT_EQ(file.text,
               "KelmarPatrol: not a folder: 'cfg/careers/Prien/patrols.cfg'\n"
               "Try 'KelmarPatrol --help'.\n");
+    // The box names the whole path, in the system's separators.
     EXPECT_EQ(file.boxText,
-              "'/games/cfg/careers/Prien/patrols.cfg' is a file, not a folder.\nGive KelmarPatrol "
-              "the simulation's configuration folder, the folder that holds 'careers', or one "
-              "career's folder.\n");
+              "'" + fs::path("/games/cfg/careers/Prien/patrols.cfg").lexically_normal().string() +
+                  "' is a file, not a folder.\nGive KelmarPatrol the simulation's configuration "
+                  "folder, the folder that holds 'careers', or one career's folder.\n");
     EXPECT_EQ(ParseCommandLine({"cfg"}, "/games", noFiles).action, Action::Error);
 }
 
