@@ -2,7 +2,10 @@
 // instead: copy the file (the floor, no per-line work) or edit it with sed -i.
 #include <benchmark/benchmark.h>
 
+#include <fcntl.h>
 #include <algorithm>
+
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <system_error>
@@ -26,8 +29,23 @@ class NoSyncOps final : public FileOps {
     std::unique_ptr<InputFile> OpenRead(const fs::path& p) override {
         return SystemFileOps().OpenRead(p);
     }
-    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& p) override {
-        return SystemFileOps().OpenOwnFile(p);
+    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& d, const fs::path& p) override {
+        return SystemFileOps().OpenOwnFile(d, p);
+    }
+    // A plain swap, without the wait for the folder's entry on the disk.
+    ExchangeResult Exchange(const fs::path& a, const fs::path& b) override {
+        return ::renameat2(AT_FDCWD, a.c_str(), AT_FDCWD, b.c_str(), RENAME_EXCHANGE) == 0
+                   ? ExchangeResult::Done
+                   : ExchangeResult::Failed;
+    }
+    bool ReplaceOwn(const fs::path& d, const fs::path& a, const fs::path& b) override {
+        return SystemFileOps().ReplaceOwn(d, a, b);
+    }
+    bool RemoveOwn(const fs::path& d, const fs::path& p) override {
+        return SystemFileOps().RemoveOwn(d, p);
+    }
+    Replaceable CanReplace(const fs::path& d, const fs::path& p) override {
+        return SystemFileOps().CanReplace(d, p);
     }
     OpenFailure LastOpenFailure() const override { return SystemFileOps().LastOpenFailure(); }
     std::unique_ptr<OutputFile> Create(const fs::path& p) override {
@@ -104,8 +122,19 @@ void BM_RewriteWithFlushToDisk(benchmark::State& state) {
 class NoLinkOps final : public FileOps {
   public:
     std::unique_ptr<InputFile> OpenRead(const fs::path& p) override { return ops_.OpenRead(p); }
-    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& p) override {
-        return ops_.OpenOwnFile(p);
+    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& d, const fs::path& p) override {
+        return ops_.OpenOwnFile(d, p);
+    }
+    // Where there are no hard links there is no swap of two names either.
+    ExchangeResult Exchange(const fs::path&, const fs::path&) override {
+        return ExchangeResult::Unsupported;
+    }
+    bool ReplaceOwn(const fs::path& d, const fs::path& a, const fs::path& b) override {
+        return ops_.ReplaceOwn(d, a, b);
+    }
+    bool RemoveOwn(const fs::path& d, const fs::path& p) override { return ops_.RemoveOwn(d, p); }
+    Replaceable CanReplace(const fs::path& d, const fs::path& p) override {
+        return ops_.CanReplace(d, p);
     }
     OpenFailure LastOpenFailure() const override { return ops_.LastOpenFailure(); }
     std::unique_ptr<OutputFile> Create(const fs::path& p) override { return ops_.Create(p); }

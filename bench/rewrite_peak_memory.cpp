@@ -20,6 +20,7 @@
 #include "career_fixture.h"
 #include "change_one_file.h"
 #include "memory_controls.h"
+#include "platform/path_text.h"
 #include "ui/patrol_dialog.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "apply/grid_entry.h"
-#include "career/file_names.h"
+#include "platform/path_text.h"
 
 namespace {
 

@@ -45,8 +45,7 @@ cpack --config build/package/CPackConfig.cmake -G DEB -B build/package/deb
 tarball=$(bash scripts/package-folder.sh build/package build/package/folder | tail -n 1)
 
 if [ "$windows" -eq 1 ]; then
-  cmake -S . -B build/package-win64 --toolchain cmake/toolchain-mingw-w64.cmake \
-    -DCMAKE_BUILD_TYPE=Release -DKP_WITH_GUI=OFF -DKP_WITH_TESTS=OFF -DKP_WITH_BENCH=OFF
+  cmake --preset mingw-release -B build/package-win64 -DKP_WITH_BENCH=OFF
   cmake --build build/package-win64 -j2 --target KelmarPatrol
   rm -rf build/package-win64/zip
   cpack --config build/package-win64/CPackConfig.cmake -G ZIP -B build/package-win64/zip

@@ -17,11 +17,10 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
-build=build/bench-win64
-cmake -S . -B "$build" --toolchain cmake/toolchain-mingw-w64.cmake \
-  -DCMAKE_BUILD_TYPE=Release -DKP_WITH_GUI=OFF -DKP_WITH_TESTS=OFF -DKP_WITH_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target KelmarPatrol startup-window-win32 startup-minimal-win32 \
-  startup-template-win32
+build=build/mingw-release
+cmake --preset mingw-release >/dev/null
+cmake --build --preset mingw-release --target KelmarPatrol startup-window-win32 \
+  startup-minimal-win32 startup-template-win32
 bash scripts/wine-prefix.sh
 
 scratch=$(mktemp -d)

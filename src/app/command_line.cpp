@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "career/file_names.h"
+#include "platform/path_text.h"
 #include "ui/window_texts.h"
 
 namespace kp {

@@ -4,10 +4,10 @@
 #include <ctime>
 #include <optional>
 
-#include "career/file_names.h"
 #include "grid/base_choice.h"
 #include "locate/config_search.h"
 #include "locate/find_careers.h"
+#include "platform/path_text.h"
 #include "ui/window_texts.h"
 
 namespace kp {

@@ -8,7 +8,6 @@
 #include "career/career_format.h"
 #include "career/codes.h"
 #include "career/file_names.h"
-#include "grid/base_choice.h"
 
 namespace kp {
 namespace {
@@ -45,14 +44,19 @@ class ChangeRun {
               CareerTransaction& transaction)
         : ops_(ops), request_(request), dialogue_(dialogue), transaction_(transaction) {}
 
-    // Before anything is written: the patrol folder's newest save is the one
-    // the selection found, and the files the change leaves alone hold what
-    // it read. Their fingerprints, taken here, are what Undo checks later.
-    bool StillAsRead(const std::vector<const SeenFile*>& untouched) {
-        const std::optional<std::filesystem::path> newest =
-            NewestSavePath(ops_, request_.seen.patrolFolder);
-        if (newest != (request_.save ? std::optional(request_.save->path) : std::nullopt)) {
+    // Before anything is written: the patrol folder holds the saves the
+    // selection found, to the part of a second, and every file the change
+    // leaves alone or copies later holds what it read. The fingerprints of
+    // the files left alone, taken here, are what Undo checks later.
+    bool StillAsRead(const std::vector<const SeenFile*>& untouched,
+                     const std::vector<const SeenFile*>& copiedLater = {}) {
+        if (SavesIn(ops_, request_.seen.patrolFolder) != request_.seen.saves) {
             return false;
+        }
+        for (const SeenFile* file : copiedLater) {
+            if (ContentOf(ops_, file->path) != file->content) {
+                return false;
+            }
         }
         for (const SeenFile* file : untouched) {
             const std::optional<Content> now = ContentOf(ops_, file->path);
@@ -87,11 +91,16 @@ class ChangeRun {
             ops_.Remove(writer.temp);
             return Step::Stale;
         }
-        if (!transaction_.Replace(writer.file, writer.temp, prepared.old, prepared.fresh)) {
-            dialogue_.show(writer.messages.failed);
-            return Step::Failed;
+        switch (transaction_.Replace(writer.file, writer.temp, prepared.old, prepared.fresh)) {
+            case ReplaceResult::Replaced:
+                return Step::Replaced;
+            case ReplaceResult::ChangedSince:
+                return Step::Stale;
+            case ReplaceResult::Failed:
+                break;
         }
-        return Step::Replaced;
+        dialogue_.show(writer.messages.failed);
+        return Step::Failed;
     }
 
     // Whatever was replaced gets its old content back, and the user hears of it.
@@ -99,7 +108,7 @@ class ChangeRun {
         const bool replacedAny = transaction_.ReplacedAny();
         const PutBackOutcome outcome = transaction_.RollBack();
         if (replacedAny) {
-            TellRollBack(outcome, dialogue_.show);
+            TellRollBack(outcome, transaction_.Blocked(), dialogue_.show);
         }
     }
 
@@ -124,7 +133,7 @@ class ChangeRun {
         if (outcome == PutBackOutcome::Complete) {
             dialogue_.show(std::string(kChangedSinceRead));
         } else if (replacedAny) {
-            TellRollBack(outcome, dialogue_.show);
+            TellRollBack(outcome, transaction_.Blocked(), dialogue_.show);
         }
         return ChangeEnd::Reload;
     }
@@ -208,7 +217,7 @@ std::string_view CheckEntries(std::string& grid, int daysInPort) {
 
 ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeRequest& request,
                           const ChangeDialogue& dialogue) {
-    ChangeResult result{.end = ChangeEnd::StayOpen, .hullIntegrity = request.hullIntegrity};
+    ChangeResult result{.end = ChangeEnd::StayOpen};
     const SeenFiles& seen = request.seen;
     CareerTransaction transaction(ops, seen.folder);
     // A change cut off earlier is put back before anything else is written.
@@ -222,9 +231,7 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
 
     // Every file the change needs must be there, and may be replaced, before
     // the first one is touched.
-    const bool tankerAtBase = request.tankerChoice != TankerChoice::kLandBase &&
-                              request.seaStatus == SeaStatus::kAtBase &&
-                              request.daysInPort == kDaysAtTanker;
+    const bool tankerAtBase = request.base.AtTanker() && request.seaStatus == SeaStatus::kAtBase;
     const struct {
         const SeenFile* file;
         bool rewritten;
@@ -235,6 +242,8 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         {&seen.nextPatrol, true, &kNextPatrolMessages},
     };
     std::vector<const SeenFile*> untouched;
+    // The history's copy, made before any file is replaced, is its check.
+    std::vector<const SeenFile*> copiedLater;
     for (const auto& [file, rewritten, messages] : files) {
         if (!rewritten) {
             untouched.push_back(file);
@@ -245,13 +254,17 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
                    part != ReadOnlyPart::None) {
             dialogue.show(ReadOnlyText(*messages, file->path, part));
             return result;
+        } else if (file != &seen.history) {
+            copiedLater.push_back(file);
         }
     }
 
     transaction.Begin(request.madeAt,
                       {seen.folder / kHistoryTempFile, seen.folder / kSharedTempFile});
     ChangeRun run(ops, request, dialogue, transaction);
-    if (!run.StillAsRead(untouched)) {
+    // Every file checked before the first is replaced: a change that finds
+    // one changed writes nothing at all.
+    if (!run.StillAsRead(untouched, copiedLater)) {
         result.end = run.Stale();
         return result;
     }
@@ -259,10 +272,10 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
     // The radar code goes by the date before the move. A date the history
     // did not give whole is not moved and not written.
     const int radarCode = RadarUpgradeCode(
-        request.boatClass, {request.lastPatrolEnd.year, request.lastPatrolEnd.month});
+        request.gridClass, {request.lastPatrolEnd.year, request.lastPatrolEnd.month});
     WorkingDate moved = request.lastPatrolEnd;
     if (tankerAtBase) {
-        ShiftReturnDate(moved, request.daysInPort, random);
+        ShiftReturnDate(moved, request.base.DaysInPort(), random);
     }
     const std::optional<WorkingDate> date =
         DateKnown(request.lastPatrolEnd) ? std::optional(moved) : std::nullopt;
@@ -272,7 +285,6 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         const Writer history = RewritePatrolHistory(seen.history.path, request.grid, date, hull);
         const PreparedFile prepared = PrepareTempFile(ops, history, dialogue.show);
         hull = RaisedHull(hull, HitsOf(history, prepared, format::kHullIntegrityKey));
-        result.hullIntegrity = hull;
         const Step step = run.Run(history, prepared, seen.history.content);
         if (const auto end = run.EndAfter(step, history)) {
             result.end = *end;

@@ -9,8 +9,8 @@
 #include <string_view>
 
 #include "apply/return_date.h"
-#include "apply/safe_replace.h"
-#include "career/career_loader.h"
+#include "apply/temp_copy.h"
+#include "career/career_read.h"
 #include "career/codes.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -26,10 +26,11 @@ struct ChangeRequest {
     SeenFiles seen;
     std::int64_t madeAt;  // seconds since 1970 UTC, for the undo point
     std::string grid;     // as CheckEntries left it
-    int daysInPort;
-    TankerChoice tankerChoice;
+    BaseDecision base;
     SeaStatus seaStatus;
-    BoatClass boatClass;
+    // The class the grids are drawn for, which the radar rule goes by: the
+    // boat's, a Type XXI as the Type VII or IX its first draw made it.
+    BoatClass gridClass;
     WorkingDate lastPatrolEnd;
     float hullIntegrity;  // as loaded
     bool autoRadarUpdate;
@@ -53,7 +54,6 @@ enum class ChangeEnd {
 
 struct ChangeResult {
     ChangeEnd end;
-    float hullIntegrity;  // as the history was written
 };
 
 // The files are replaced all or none, one change at a time per career, and

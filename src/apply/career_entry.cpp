@@ -9,7 +9,7 @@ constexpr std::string_view kInterrupted =
     "The last change to this career was interrupted; its files were put back as they were "
     "before it.";
 
-// By PutBackOutcome, for a change cut off earlier; none for Complete.
+// By PutBackOutcome, for a change cut off earlier; none for Complete and Blocked.
 constexpr std::array<std::string_view, 4> kCutOffTexts = {
     "",
     "The last change to this career was interrupted, and its files could not all be put back "
@@ -20,7 +20,7 @@ constexpr std::array<std::string_view, 4> kCutOffTexts = {
     "or damaged, so nothing was written; the README tells how to put them back by hand.",
 };
 
-// By PutBackOutcome, for a change put back right after it failed.
+// By PutBackOutcome, for a change put back right after it failed; none for Blocked.
 constexpr std::array<std::string_view, 4> kRollBackTexts = {
     "The change could not be made in full, so the career was left as it was.",
     "The change could not be made in full, and not every file could be put back yet; they are "
@@ -37,6 +37,33 @@ std::size_t Index(PutBackOutcome outcome) {
 
 }  // namespace
 
+std::string ReasonText(const BlockedFile& blocked) {
+    switch (blocked.why) {
+        case Replaceable::ReadOnlyFile:
+            return blocked.path + " is marked read-only";
+        case Replaceable::ReadOnlyFolder:
+            return "the folder of " + blocked.path + ", or the disk it lies on, takes no changes";
+        case Replaceable::Held:
+            return blocked.path + " is held by another program";
+        case Replaceable::Yes:
+            break;
+    }
+    return blocked.path + " cannot be replaced";
+}
+
+std::string_view RemedyText(Replaceable why) {
+    switch (why) {
+        case Replaceable::ReadOnlyFile:
+            return "clear its read-only mark";
+        case Replaceable::ReadOnlyFolder:
+            return "make the folder writable";
+        case Replaceable::Held:
+        case Replaceable::Yes:
+            break;
+    }
+    return "wait until the file is free";
+}
+
 bool EnterTelling(CareerTransaction& transaction, EntryPurpose purpose, const ShowMessage& show) {
     const Entered entered = transaction.Enter();
     switch (entered.entry) {
@@ -51,8 +78,22 @@ bool EnterTelling(CareerTransaction& transaction, EntryPurpose purpose, const Sh
                  ". Move that file out of the folder to go on; the README tells how to put the "
                  "files back by hand.");
             return false;
+        case Entry::Unreadable:
+            show("The record of this career's last change, " + std::string(kRecordName) +
+                 " in its folder, cannot be read just now (" + entered.problem +
+                 "), so nothing was written; select the career again once it can be read.");
+            return false;
         case Entry::NotPutBack:
-            show(std::string(kCutOffTexts[Index(*entered.cutOff)]));
+            if (*entered.cutOff == PutBackOutcome::Blocked) {
+                const BlockedFile& blocked = transaction.Blocked();
+                show(
+                    "The last change to this career was interrupted, and its files cannot be "
+                    "put back because " +
+                    ReasonText(blocked) + ", so nothing was written. To put them back, " +
+                    std::string(RemedyText(blocked.why)) + " and select the career again.");
+            } else {
+                show(std::string(kCutOffTexts[Index(*entered.cutOff)]));
+            }
             return false;
         case Entry::Ready:
             break;
@@ -63,7 +104,13 @@ bool EnterTelling(CareerTransaction& transaction, EntryPurpose purpose, const Sh
     return true;
 }
 
-void TellRollBack(PutBackOutcome outcome, const ShowMessage& show) {
+void TellRollBack(PutBackOutcome outcome, const BlockedFile& blocked, const ShowMessage& show) {
+    if (outcome == PutBackOutcome::Blocked) {
+        show("The change could not be made in full, and its files cannot be put back because " +
+             ReasonText(blocked) + ". To put them back, " + std::string(RemedyText(blocked.why)) +
+             " and select the career again.");
+        return;
+    }
     show(std::string(kRollBackTexts[Index(outcome)]));
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "apply/career_transaction.h"
-#include "apply/safe_replace.h"
+#include "apply/temp_copy.h"
 
 namespace kp {
 
@@ -19,7 +19,13 @@ enum class EntryPurpose {
 // True when the transaction may go on; otherwise the user has been told why.
 bool EnterTelling(CareerTransaction& transaction, EntryPurpose purpose, const ShowMessage& show);
 
-// After a change that could not be made in full was put back.
-void TellRollBack(PutBackOutcome outcome, const ShowMessage& show);
+// After a change that could not be made in full was put back; `blocked`
+// with PutBackOutcome::Blocked.
+void TellRollBack(PutBackOutcome outcome, const BlockedFile& blocked, const ShowMessage& show);
+
+// Why `blocked` cannot be replaced ("patrols_0.cfg is marked read-only").
+std::string ReasonText(const BlockedFile& blocked);
+// What the player can do about it ("clear its read-only mark"), lower case.
+std::string_view RemedyText(Replaceable why);
 
 }  // namespace kp

@@ -1,10 +1,13 @@
 #include "apply/career_transaction.h"
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <set>
 
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/file_names.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
@@ -12,12 +15,6 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr std::size_t kCopySize = 64 * 1024;
-
-// Whatever the record names is read without following a link, so that
-// nothing outside the career is read, compared or put back through it.
-std::optional<Content> OwnContent(FileOps& ops, const fs::path& path) {
-    return ContentOf(ops.OpenOwnFile(path));
-}
 
 // A second name for the file's content, or a copy of it on the disk where the
 // file system has no hard links (FAT32, exFAT).
@@ -63,10 +60,38 @@ std::set<std::string> KeptNamesOf(const ChangeRecord& record) {
     return names;
 }
 
+// Where names differ by letter case, only the program's own spelling is its own.
+bool SameName(std::string_view a, std::string_view b) {
+    return kNamesIgnoreCase ? EqualsIgnoringCase(a, b) : a == b;
+}
+
 bool IsOwnTempName(std::string_view name) {
-    return EqualsIgnoringCase(name, kRecordTempName) ||
+    return SameName(name, kRecordTempName) ||
            std::any_of(kCareerTempFiles.begin(), kCareerTempFiles.end(),
-                       [&](std::string_view temp) { return EqualsIgnoringCase(name, temp); });
+                       [&](std::string_view temp) { return SameName(name, temp); });
+}
+
+// A save's temporary file is the save's own name with another ending.
+bool IsTempOfSave(std::string_view name, const std::vector<DirEntry>& entries) {
+    if (name.size() < kSaveTempExtension.size() ||
+        !SameName(name.substr(name.size() - kSaveTempExtension.size()), kSaveTempExtension)) {
+        return false;
+    }
+    const std::string_view stem = name.substr(0, name.size() - kSaveTempExtension.size());
+    return std::any_of(entries.begin(), entries.end(), [&](const DirEntry& entry) {
+        const std::string_view save = entry.name;
+        return !entry.isDirectory && save.size() == stem.size() + kSaveExtension.size() &&
+               EndsWithIgnoringCase(save, kSaveExtension) &&
+               SameName(save.substr(0, stem.size()), stem);
+    });
+}
+
+[[noreturn]] void Misuse(const char* call, const char* phase) {
+    std::fprintf(stderr,
+                 "KelmarPatrol: internal error: CareerTransaction::%s called %s; stopped before "
+                 "any file could be written out of order.\n",
+                 call, phase);
+    std::abort();
 }
 
 }  // namespace
@@ -76,8 +101,17 @@ CareerTransaction::CareerTransaction(FileOps& ops, fs::path careerFolder)
 
 CareerTransaction::~CareerTransaction() {
     // Leaving without a commit puts back; whatever fails stays recorded.
-    if (begun_ && ReplacedAny()) {
+    if (phase_ == Phase::Begun && ReplacedAny()) {
         RollBack();
+    }
+}
+
+void CareerTransaction::Require(Phase phase, const char* call) const {
+    static constexpr const char* kWhere[] = {"before Enter", "after Enter and before Begin",
+                                             "after Begin", "after the change ended",
+                                             "after an Enter that was not Ready"};
+    if (phase_ != phase) {
+        Misuse(call, kWhere[static_cast<int>(phase_)]);
     }
 }
 
@@ -90,7 +124,20 @@ fs::path CareerTransaction::Absolute(const std::string& relative) const {
     return careerFolder_ / PathFromUtf8(relative);
 }
 
+// Whatever the record names is read within the career folder without
+// following a link, so that nothing outside it is read, compared or put back.
+std::optional<Content> CareerTransaction::Own(const std::string& relative) {
+    return ContentOf(ops_.OpenOwnFile(careerFolder_, PathFromUtf8(relative)));
+}
+
+const ChangeRecord& CareerTransaction::Record() const {
+    Require(Phase::Entered, "Record");
+    return record_;
+}
+
 Entered CareerTransaction::Enter() {
+    Require(Phase::New, "Enter");
+    phase_ = Phase::Closed;
     Entered entered;
     LockResult lock = ops_.LockFolder(careerFolder_);
     if (lock.state == LockState::Busy) {
@@ -100,15 +147,14 @@ Entered CareerTransaction::Enter() {
     lock_ = std::move(lock.lock);
     RecordRead read = ReadRecord(ops_, careerFolder_);
     if (!read.problem.empty()) {
-        entered.entry = Entry::Refused;
+        entered.entry = read.unreadable ? Entry::Unreadable : Entry::Refused;
         entered.problem = std::move(read.problem);
         return entered;
     }
     record_ = std::move(read.record);
     if (record_.state == RecordState::UnderWay) {
         for (const ReplacedFile& file : record_.change.files) {
-            entered.cutOffHadNewFiles =
-                entered.cutOffHadNewFiles || OwnContent(ops_, Absolute(file.path)) != file.old;
+            entered.cutOffHadNewFiles = entered.cutOffHadNewFiles || Own(file.path) != file.old;
         }
         entered.cutOff = PutBack(record_);
         if (*entered.cutOff != PutBackOutcome::Complete) {
@@ -117,6 +163,7 @@ Entered CareerTransaction::Enter() {
         }
     }
     RemoveLeftovers();
+    phase_ = Phase::Entered;
     return entered;
 }
 
@@ -135,32 +182,41 @@ void CareerTransaction::RemoveLeftovers() {
             }
         } else if (IsOwnTempName(entry.name) ||
                    (IsKeptName(entry.name) && !named.contains(entry.name))) {
-            ops_.Remove(careerFolder_ / PathFromUtf8(entry.name));
+            ops_.RemoveOwn(careerFolder_, PathFromUtf8(entry.name));
         }
     }
 }
 
+// Removed within the career: a patrol folder that is a link is not followed.
 void CareerTransaction::RemoveSaveTemps(const std::string& patrolFolder) {
-    const fs::path folder = careerFolder_ / PathFromUtf8(patrolFolder);
-    const auto entries = ops_.List(folder);
+    const auto entries = ops_.List(careerFolder_ / PathFromUtf8(patrolFolder));
     if (!entries) {
         return;
     }
-    // A save's temporary file is the save's own name with another ending.
-    std::set<std::string> stems;
     for (const DirEntry& entry : *entries) {
-        if (!entry.isDirectory && EndsWithIgnoringCase(entry.name, kSaveExtension)) {
-            stems.insert(
-                UpperAscii(entry.name.substr(0, entry.name.size() - kSaveExtension.size())));
+        if (!entry.isDirectory && IsTempOfSave(entry.name, *entries)) {
+            ops_.RemoveOwn(careerFolder_, PathFromUtf8(patrolFolder + "/" + entry.name));
         }
     }
-    for (const DirEntry& entry : *entries) {
-        if (!entry.isDirectory && EndsWithIgnoringCase(entry.name, kSaveTempExtension) &&
-            stems.contains(
-                UpperAscii(entry.name.substr(0, entry.name.size() - kSaveTempExtension.size())))) {
-            ops_.Remove(folder / PathFromUtf8(entry.name));
+}
+
+// A temporary file a record names is removed only when it is one the
+// program makes: its own name, or the temporary file of a save beside it.
+void CareerTransaction::RemoveTemps(const std::vector<std::string>& temps) {
+    for (const std::string& temp : temps) {
+        if (IsOwnTempName(temp) || IsSaveTemp(temp)) {
+            ops_.RemoveOwn(careerFolder_, PathFromUtf8(temp));
         }
     }
+}
+
+bool CareerTransaction::IsSaveTemp(const std::string& relative) {
+    const std::size_t slash = relative.find('/');
+    if (slash == std::string::npos) {
+        return false;
+    }
+    const auto entries = ops_.List(careerFolder_ / PathFromUtf8(relative.substr(0, slash)));
+    return entries && IsTempOfSave(std::string_view(relative).substr(slash + 1), *entries);
 }
 
 // By value: the record it is given may be the one it replaces.
@@ -170,7 +226,7 @@ PutBackOutcome CareerTransaction::PutBack(ChangeRecord underWay) {
     std::vector<const ReplacedFile*> toPutBack;
     bool unreadable = false;
     for (const ReplacedFile& file : change.files) {
-        const auto now = OwnContent(ops_, Absolute(file.path));
+        const auto now = Own(file.path);
         if (now == file.old) {
             continue;
         }
@@ -182,13 +238,24 @@ PutBackOutcome CareerTransaction::PutBack(ChangeRecord underWay) {
             return PutBackOutcome::WrittenSince;
         }
     }
+    // Then every kept content and every place, all before the first file is
+    // put back: a put-back that cannot finish does not begin.
+    for (const ReplacedFile* file : toPutBack) {
+        if (Own(file->kept) != file->old) {
+            return PutBackOutcome::KeptDamaged;
+        }
+    }
+    for (const ReplacedFile* file : toPutBack) {
+        const Replaceable why = ops_.CanReplace(careerFolder_, PathFromUtf8(file->path));
+        if (why != Replaceable::Yes) {
+            blocked_ = {file->path, why};
+            return why == Replaceable::Held ? PutBackOutcome::Retry : PutBackOutcome::Blocked;
+        }
+    }
     PutBackOutcome outcome = unreadable ? PutBackOutcome::Retry : PutBackOutcome::Complete;
     for (const ReplacedFile* file : toPutBack) {
-        const fs::path kept = careerFolder_ / PathFromUtf8(file->kept);
-        if (OwnContent(ops_, kept) != file->old) {
-            outcome = PutBackOutcome::KeptDamaged;
-        } else if (!ops_.Replace(kept, Absolute(file->path))) {
-            outcome = outcome == PutBackOutcome::Complete ? PutBackOutcome::Retry : outcome;
+        if (!ops_.ReplaceOwn(careerFolder_, PathFromUtf8(file->kept), PathFromUtf8(file->path))) {
+            outcome = PutBackOutcome::Retry;
         }
     }
     if (outcome != PutBackOutcome::Complete) {
@@ -207,30 +274,37 @@ PutBackOutcome CareerTransaction::PutBack(ChangeRecord underWay) {
         const std::set<std::string> stillNamed = KeptNamesOf(after);
         for (const ReplacedFile& file : change.files) {
             if (!stillNamed.contains(file.kept)) {
-                ops_.Remove(careerFolder_ / PathFromUtf8(file.kept));
+                ops_.RemoveOwn(careerFolder_, PathFromUtf8(file.kept));
             }
         }
-        for (const std::string& temp : change.temps) {
-            ops_.Remove(Absolute(temp));
-        }
+        RemoveTemps(change.temps);
     }
     return PutBackOutcome::Complete;
 }
 
-UndoCheck CareerTransaction::CheckUndo() {
+UndoReadiness CareerTransaction::CheckUndo() {
+    Require(Phase::Entered, "CheckUndo");
     const RecordedChange& change = record_.change;
-    const auto holds = [this](const std::string& path, const Content& content) {
-        const auto now = OwnContent(ops_, Absolute(path));
-        return !now ? UndoCheck::Unreadable
-                    : (*now == content ? UndoCheck::Ready : UndoCheck::ChangedSince);
+    const auto holds = [this](const std::string& path, const Content& content) -> UndoReadiness {
+        auto input = ops_.OpenOwnFile(careerFolder_, PathFromUtf8(path));
+        if (!input) {
+            return {ops_.LastOpenFailure().cause == OpenFailureCause::Missing
+                        ? UndoCheck::Gone
+                        : UndoCheck::Unreadable,
+                    {path, Replaceable::Yes}};
+        }
+        const auto now = ContentOf(std::move(input));
+        return {!now ? UndoCheck::Unreadable
+                     : (*now == content ? UndoCheck::Ready : UndoCheck::ChangedSince),
+                {path, Replaceable::Yes}};
     };
     for (const ReplacedFile& file : change.files) {
-        if (const UndoCheck check = holds(file.path, file.fresh); check != UndoCheck::Ready) {
+        if (UndoReadiness check = holds(file.path, file.fresh); check.check != UndoCheck::Ready) {
             return check;
         }
     }
     for (const WatchedFile& file : change.watched) {
-        if (const UndoCheck check = holds(file.path, file.content); check != UndoCheck::Ready) {
+        if (UndoReadiness check = holds(file.path, file.content); check.check != UndoCheck::Ready) {
             return check;
         }
     }
@@ -240,19 +314,32 @@ UndoCheck CareerTransaction::CheckUndo() {
         const fs::path path = Absolute(file.path);
         if (file.path.find('/') != std::string::npos &&
             NewestSavePath(ops_, path.parent_path()) != path) {
-            return UndoCheck::ChangedSince;
+            return {UndoCheck::ChangedSince, {}};
         }
     }
     for (const ReplacedFile& file : change.files) {
-        if (OwnContent(ops_, careerFolder_ / PathFromUtf8(file.kept)) != file.old) {
-            return UndoCheck::KeptDamaged;
+        if (Own(file.kept) != file.old) {
+            return {UndoCheck::KeptDamaged, {}};
         }
     }
-    return UndoCheck::Ready;
+    // Every file must take its old content back, and the record its new
+    // state, before the first one is put back.
+    for (const ReplacedFile& file : change.files) {
+        if (const Replaceable why = ops_.CanReplace(careerFolder_, PathFromUtf8(file.path));
+            why != Replaceable::Yes) {
+            return {UndoCheck::NotReplaceable, {file.path, why}};
+        }
+    }
+    if (const Replaceable why = ops_.CanReplace(careerFolder_, PathFromUtf8(kRecordName));
+        why != Replaceable::Yes) {
+        return {UndoCheck::NotReplaceable, {std::string(kRecordName), why}};
+    }
+    return {};
 }
 
 void CareerTransaction::Begin(std::int64_t madeAt, const std::vector<fs::path>& temps) {
-    begun_ = true;
+    Require(Phase::Entered, "Begin");
+    phase_ = Phase::Begun;
     change_ = RecordedChange{};
     change_.madeAt = madeAt;
     for (const fs::path& temp : temps) {
@@ -261,11 +348,13 @@ void CareerTransaction::Begin(std::int64_t madeAt, const std::vector<fs::path>& 
 }
 
 void CareerTransaction::Watch(const fs::path& file, const Content& content) {
+    Require(Phase::Begun, "Watch");
     change_.watched.push_back({Relative(file), content});
 }
 
-bool CareerTransaction::Replace(const fs::path& file, const fs::path& temp, const Content& old,
-                                const Content& fresh) {
+ReplaceResult CareerTransaction::Replace(const fs::path& file, const fs::path& temp,
+                                         const Content& old, const Content& fresh) {
+    Require(Phase::Begun, "Replace");
     ChangeRecord underWay{RecordState::UnderWay, change_, std::nullopt};
     if (record_.state == RecordState::Whole) {
         underWay.prior = record_.change;
@@ -282,32 +371,86 @@ bool CareerTransaction::Replace(const fs::path& file, const fs::path& temp, cons
     }
     if (kept.empty() || change_.files.size() == kMaxReplaced) {
         ops_.Remove(temp);
-        return false;
+        return ReplaceResult::Failed;
     }
     const fs::path keptPath = careerFolder_ / PathFromUtf8(kept);
-    ops_.Remove(keptPath);
+    ops_.RemoveOwn(careerFolder_, PathFromUtf8(kept));
     if (!Keep(ops_, file, keptPath)) {
         ops_.Remove(temp);
-        return false;
+        return ReplaceResult::Failed;
     }
     underWay.change.files.push_back({Relative(file), kept, old, fresh});
     if (!WriteRecord(ops_, careerFolder_, underWay)) {
-        ops_.Remove(keptPath);
+        ops_.RemoveOwn(careerFolder_, PathFromUtf8(kept));
         ops_.Remove(temp);
-        return false;
+        return ReplaceResult::Failed;
     }
     record_ = underWay;
     change_ = underWay.change;
-    // Listed or not, a file that still holds its old content is left alone.
+    const ReplaceResult result = Swap(file, temp, old);
+    if (result == ReplaceResult::ChangedSince) {
+        Forget(kept);
+    }
+    return result;
+}
+
+// The copy takes the file's place only while the file holds what was read.
+// Swapped in one step, what came out is what the file held at that moment,
+// and goes back when it is not what was read; where names cannot be
+// swapped, the file is checked just before the rename, which leaves that
+// one call open.
+ReplaceResult CareerTransaction::Swap(const fs::path& file, const fs::path& temp,
+                                      const Content& old) {
+    switch (ops_.Exchange(temp, file)) {
+        case ExchangeResult::Done:
+            if (ContentOf(ops_, temp) == old) {
+                tempLeft_ = !ops_.Remove(temp) || tempLeft_;
+                return ReplaceResult::Replaced;
+            }
+            if (ops_.Exchange(temp, file) == ExchangeResult::Done || ops_.Replace(temp, file)) {
+                ops_.Remove(temp);
+                return ReplaceResult::ChangedSince;
+            }
+            // The other program's content lies under the temporary name; the
+            // record still names the file, which is put back from its kept copy.
+            return ReplaceResult::Failed;
+        case ExchangeResult::Failed:
+            ops_.Remove(temp);
+            return ReplaceResult::Failed;
+        case ExchangeResult::Unsupported:
+            break;
+    }
+    if (ContentOf(ops_, file) != old) {
+        ops_.Remove(temp);
+        return ReplaceResult::ChangedSince;
+    }
     if (!ops_.Replace(temp, file)) {
         ops_.Remove(temp);
-        return false;
+        return ReplaceResult::Failed;
     }
-    return true;
+    return ReplaceResult::Replaced;
+}
+
+// The last file recorded was left as the other program wrote it: the record
+// no longer names it, so that putting the rest back does not stop at it.
+void CareerTransaction::Forget(const fs::path& kept) {
+    ChangeRecord before = record_;
+    before.change.files.pop_back();
+    if (before.change.files.empty()) {
+        before = before.prior ? ChangeRecord{RecordState::Whole, *before.prior, std::nullopt}
+                              : ChangeRecord{};
+    }
+    if (WriteRecord(ops_, careerFolder_, before)) {
+        ops_.RemoveOwn(careerFolder_, kept);
+        record_ = before;
+        change_.files.pop_back();
+    }
 }
 
 bool CareerTransaction::Commit() {
+    Require(Phase::Begun, "Commit");
     if (!ReplacedAny()) {
+        phase_ = Phase::Done;
         return true;
     }
     const ChangeRecord whole{RecordState::Whole, change_, std::nullopt};
@@ -317,16 +460,22 @@ bool CareerTransaction::Commit() {
     const std::set<std::string> stillNamed = KeptNamesOf(whole);
     for (const std::string& name : KeptNamesOf(record_)) {
         if (!stillNamed.contains(name)) {
-            ops_.Remove(careerFolder_ / PathFromUtf8(name));
+            ops_.RemoveOwn(careerFolder_, PathFromUtf8(name));
         }
     }
+    // A swap leaves the old content under the temporary name, and its
+    // removal may have failed.
+    if (tempLeft_) {
+        RemoveTemps(change_.temps);
+    }
     record_ = whole;
-    begun_ = false;
+    phase_ = Phase::Done;
     return true;
 }
 
 PutBackOutcome CareerTransaction::RollBack() {
-    begun_ = false;
+    Require(Phase::Begun, "RollBack");
+    phase_ = Phase::Done;
     if (change_.files.empty()) {
         for (const std::string& temp : change_.temps) {
             ops_.Remove(Absolute(temp));
@@ -338,6 +487,8 @@ PutBackOutcome CareerTransaction::RollBack() {
 }
 
 std::optional<PutBackOutcome> CareerTransaction::Undo() {
+    Require(Phase::Entered, "Undo");
+    phase_ = Phase::Done;
     const ChangeRecord underWay{RecordState::UnderWay, record_.change, std::nullopt};
     if (record_.state != RecordState::Whole || !WriteRecord(ops_, careerFolder_, underWay)) {
         return std::nullopt;

@@ -6,6 +6,7 @@
 
 #include "career/line_io.h"
 #include "platform/local_time.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
@@ -130,6 +131,20 @@ std::optional<Content> ContentField(std::string_view size, std::string_view hash
     return Content{*s, *h};
 }
 
+// Why the record could not be opened, in words for the message about it.
+std::string OpenFailureText(const OpenFailure& failure) {
+    switch (failure.cause) {
+        case OpenFailureCause::Held:
+            return "another program holds it";
+        case OpenFailureCause::Denied:
+            return "access to it is denied";
+        case OpenFailureCause::Missing:
+        case OpenFailureCause::Other:
+            break;
+    }
+    return failure.detail.empty() ? std::string("it cannot be opened") : failure.detail;
+}
+
 // Reads one line into the change it belongs to; the problem when it is refused.
 class RecordParser {
   public:
@@ -137,8 +152,11 @@ class RecordParser {
         std::vector<std::string_view> fields = Fields(text);
         RecordedChange* change = &record.change;
         bool* made = &made_;
-        if (fields[0] == kPrior) {
+        if (fields.front() == kPrior) {
             fields.erase(fields.begin());
+            if (fields.empty()) {
+                return "it holds a line this program does not write";
+            }
             if (!record.prior) {
                 record.prior.emplace();
             }
@@ -158,6 +176,9 @@ class RecordParser {
             const auto seconds = Number(fields.back(), 10);
             if (!seconds) {
                 return "its time is not a number";
+            }
+            if (*seconds > static_cast<std::uint64_t>(kLatestMadeAt)) {
+                return "its time lies beyond the year 9999";
             }
             change->madeAt = static_cast<std::int64_t>(*seconds);
             *made = true;
@@ -249,16 +270,24 @@ std::string RecordText(const ChangeRecord& record) {
 
 RecordRead ReadRecord(FileOps& ops, const fs::path& careerFolder) {
     RecordRead read;
-    const fs::path path = careerFolder / kRecordName;
-    const auto input = ops.OpenOwnFile(path);
+    const auto input = ops.OpenOwnFile(careerFolder, PathFromUtf8(kRecordName));
     if (!input) {
+        const OpenFailure failure = ops.LastOpenFailure();
+        if (failure.cause != OpenFailureCause::Missing) {
+            read.problem = OpenFailureText(failure);
+            read.unreadable = true;
+            return read;
+        }
         // Absent is no record; present but not a regular file is not ours.
         const auto entries = ops.List(careerFolder);
-        const bool present =
-            entries && std::any_of(entries->begin(), entries->end(),
-                                   [](const DirEntry& entry) { return entry.name == kRecordName; });
-        if (present) {
-            read.problem = "it is not a file of its own or cannot be read";
+        if (!entries) {
+            read.problem = "its folder cannot be listed";
+            read.unreadable = true;
+            return read;
+        }
+        if (std::any_of(entries->begin(), entries->end(),
+                        [](const DirEntry& entry) { return entry.name == kRecordName; })) {
+            read.problem = "it is not a file of its own";
         }
         return read;
     }
@@ -281,7 +310,12 @@ RecordRead ReadRecord(FileOps& ops, const fs::path& careerFolder) {
             return read;
         }
     }
-    read.problem = reader.Failed() ? "it cannot be read to its end" : parser.End(record);
+    if (reader.Failed()) {
+        read.problem = "it could not be read to its end";
+        read.unreadable = true;
+        return read;
+    }
+    read.problem = parser.End(record);
     if (read.problem.empty()) {
         read.record = std::move(record);
     }
@@ -291,7 +325,8 @@ RecordRead ReadRecord(FileOps& ops, const fs::path& careerFolder) {
 bool WriteRecord(FileOps& ops, const fs::path& careerFolder, const ChangeRecord& record) {
     const fs::path path = careerFolder / kRecordName;
     if (record.state == RecordState::None) {
-        return ops.Remove(path) || !ops.OpenOwnFile(path);
+        return ops.RemoveOwn(careerFolder, PathFromUtf8(kRecordName)) ||
+               !ops.OpenOwnFile(careerFolder, PathFromUtf8(kRecordName));
     }
     const fs::path temp = careerFolder / kRecordTempName;
     auto out = ops.Create(temp);

@@ -31,6 +31,9 @@ inline constexpr std::string_view kRecordTempName = "KelmarPatrol.undo.new";
 inline constexpr std::size_t kMaxReplaced = kCareerFiles.size();
 inline constexpr std::size_t kKeptNames = 2 * kMaxReplaced;
 
+// The last second of the year 9999: a later time is no change of ours.
+inline constexpr std::int64_t kLatestMadeAt = 253402300799;
+
 // "KelmarPatrol.undo1" for 0.
 std::string KeptName(std::size_t index);
 // One of the kKeptNames names KeptName gives.
@@ -58,7 +61,7 @@ struct WatchedFile {
 };
 
 struct RecordedChange {
-    std::int64_t madeAt = 0;  // seconds since 1970 UTC
+    std::int64_t madeAt = 0;  // seconds since 1970 UTC, within kLatestMadeAt
     std::vector<ReplacedFile> files;
     std::vector<WatchedFile> watched;
     // Its temporary files, removed when a change cut off is put back.
@@ -76,6 +79,9 @@ struct ChangeRecord {
 struct RecordRead {
     ChangeRecord record;  // state None when there is no record
     std::string problem;  // not empty: the record was refused, and why
+    // With a problem: the record could not be read just now (held, denied,
+    // an error of the disk), which says nothing of what it holds.
+    bool unreadable = false;
 };
 
 RecordRead ReadRecord(FileOps& ops, const std::filesystem::path& careerFolder);

@@ -6,8 +6,8 @@
 #include "apply/career_entry.h"
 #include "apply/career_transaction.h"
 #include "career/code_tables.h"
-#include "career/file_names.h"
 #include "platform/local_time.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
@@ -26,7 +26,7 @@ constexpr std::string_view kNothingChanged =
     "The change could not be undone, because its record could not be written (is the disk full "
     "or the folder read-only?); nothing was changed.";
 
-// By PutBackOutcome; none for Complete, when the career is read again.
+// By PutBackOutcome; none for Complete, when the career is read again, and Blocked.
 constexpr std::array<std::string_view, 4> kUndoTexts = {
     "",
     "Not every file could be put back; the rest are put back when the career is next selected.",
@@ -47,12 +47,25 @@ std::string FileList(const RecordedChange& change) {
 }
 
 bool ReadyToUndo(CareerTransaction& transaction, const ShowMessage& show) {
-    switch (transaction.CheckUndo()) {
+    const UndoReadiness ready = transaction.CheckUndo();
+    switch (ready.check) {
         case UndoCheck::Ready:
             return true;
         case UndoCheck::ChangedSince:
             show(std::string(kChangedSince));
             return false;
+        case UndoCheck::Gone:
+            show("The file " + ready.file.path +
+                 " of this career is gone since the last change (the simulation has played on), "
+                 "so the change can no longer be undone.");
+            return false;
+        case UndoCheck::NotReplaceable: {
+            std::string remedy(RemedyText(ready.file.why));
+            remedy[0] = static_cast<char>(remedy[0] - 'a' + 'A');
+            show("The change was not undone and nothing was changed, because " +
+                 ReasonText(ready.file) + ". " + remedy + " and choose Undo again.");
+            return false;
+        }
         case UndoCheck::Unreadable:
             show(std::string(kUnreadable));
             return false;
@@ -100,7 +113,12 @@ bool UndoLastChanges(FileOps& ops, const std::filesystem::path& careerFolder,
         dialogue.show(std::string(kNothingChanged));
         return false;
     }
-    if (*outcome != PutBackOutcome::Complete) {
+    if (*outcome == PutBackOutcome::Blocked) {
+        const BlockedFile& blocked = transaction.Blocked();
+        dialogue.show("Not every file could be put back, because " + ReasonText(blocked) +
+                      ". To put them back, " + std::string(RemedyText(blocked.why)) +
+                      " and select the career again.");
+    } else if (*outcome != PutBackOutcome::Complete) {
         dialogue.show(std::string(kUndoTexts[static_cast<std::size_t>(*outcome)]));
     }
     return true;

@@ -4,6 +4,7 @@
 #include "career/file_messages.h"
 #include "career/file_names.h"
 #include "career/text_convert.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

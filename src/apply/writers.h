@@ -9,7 +9,7 @@
 #include <string>
 
 #include "apply/return_date.h"
-#include "apply/safe_replace.h"
+#include "apply/temp_copy.h"
 #include "career/codes.h"
 
 namespace kp {

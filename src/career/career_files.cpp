@@ -2,6 +2,7 @@
 
 #include "career/file_names.h"
 #include "career/line_io.h"
+#include "platform/path_text.h"
 
 namespace kp {
 

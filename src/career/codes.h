@@ -40,6 +40,22 @@ enum class TankerChoice : int {
     kSouth = 3,
 };
 
+inline constexpr int kDaysAtLandBase = 31;
+inline constexpr int kDaysAtTanker = 1;
+
+// Where the boat takes on supplies before its next patrol, as the base
+// buttons decide it: its land base, for a month in port, or one of the
+// ocean tankers, for a day. The window shows it and the change is made by it.
+struct BaseDecision {
+    TankerChoice tankerChoice = TankerChoice::kLandBase;
+
+    constexpr bool AtTanker() const {
+        return tankerChoice == TankerChoice::kNorth || tankerChoice == TankerChoice::kMid ||
+               tankerChoice == TankerChoice::kSouth;
+    }
+    constexpr int DaysInPort() const { return AtTanker() ? kDaysAtTanker : kDaysAtLandBase; }
+};
+
 // A month of a year as the files give it: -1 where a value was not read.
 struct YearMonth {
     int year;

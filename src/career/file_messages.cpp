@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "career/file_names.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

@@ -1,15 +1,10 @@
-// Names of the simulation's folders and files, found as Windows finds them:
-// whatever their letter case, with an exact match preferred, and folders
-// visited in the order a Windows file system yields them.
+// Names of the simulation's folders and files; platform/path_text.h finds
+// them as Windows does.
 #pragma once
 
+#include <algorithm>
 #include <array>
-#include <filesystem>
-#include <string>
 #include <string_view>
-#include <vector>
-
-#include "platform/file_ops.h"
 
 namespace kp {
 
@@ -31,21 +26,10 @@ inline constexpr std::array<std::string_view, 3> kCareerFiles = {kHistoryFile, k
 inline constexpr std::array<std::string_view, 2> kCareerTempFiles = {kHistoryTempFile,
                                                                      kSharedTempFile};
 
-std::filesystem::path PathFromUtf8(std::string_view utf8);
-std::string Utf8FromPath(const std::filesystem::path& path);
-
-std::string UpperAscii(std::string_view text);
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-bool EndsWithIgnoringCase(std::string_view name, std::string_view end);
 // A patrol folder is named by the number of patrols in the history.
-bool IsPatrolFolderName(std::string_view name);
-
-// Sorts entries by name compared after upper-casing, byte by byte.
-void SortInEnumerationOrder(std::vector<DirEntry>& entries);
-
-// The entry `name` of `dir`: the exact name when it exists, else the first
-// entry whose name differs only in letter case, else dir/name as given.
-std::filesystem::path FindEntry(FileOps& ops, const std::filesystem::path& dir,
-                                std::string_view name);
+inline bool IsPatrolFolderName(std::string_view name) {
+    return !name.empty() &&
+           std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 }  // namespace kp

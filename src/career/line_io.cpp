@@ -176,7 +176,7 @@ bool LineReader::NextRun(std::optional<char> first, std::string_view& run) {
 
 void LineWriter::NoteEnd(std::string_view end) {
     if (fileEnd_.empty() && !end.empty()) {
-        fileEnd_ = end;
+        fileEnd_ = end == kCrLf ? kCrLf : kLf;
     }
 }
 

@@ -92,7 +92,7 @@ class LineWriter {
     // The end that new or end-less lines get: that of the first line written
     // with one, "\n" before any.
     std::string_view FileEnd() const {
-        return fileEnd_.empty() ? std::string_view("\n") : std::string_view(fileEnd_);
+        return fileEnd_.empty() ? std::string_view("\n") : fileEnd_;
     }
     // Writes out what is buffered; false when any write so far failed.
     bool Finish();
@@ -104,7 +104,8 @@ class LineWriter {
 
     OutputFile& file_;
     std::string pending_;
-    std::string fileEnd_;
+    // The first line end met, one of the two constant ends: nothing to copy.
+    std::string_view fileEnd_;
     bool failed_ = false;
     bool lastLineOpen_ = false;
 };

@@ -46,22 +46,22 @@ const TankerWindow kTankerWindows[] = {
 
 }  // namespace
 
-BaseDecision ChooseBase(TankerChoice tankerChoice, SeaStatus seaStatus, YearMonth start) {
-    const BaseDecision landBase{TankerChoice::kLandBase, kDaysAtLandBase, {}};
+ChosenBase ChooseBase(TankerChoice tankerChoice, SeaStatus seaStatus, YearMonth start) {
+    const BaseDecision landBase{TankerChoice::kLandBase};
     // Whatever is not a tanker is the land base.
     const auto* window =
         std::find_if(std::begin(kTankerWindows), std::end(kTankerWindows),
                      [&](const TankerWindow& w) { return w.choice == tankerChoice; });
     if (window == std::end(kTankerWindows)) {
-        return landBase;
+        return {landBase, {}};
     }
     if (seaStatus == SeaStatus::kAtHomeBase) {
-        return {landBase.tankerChoice, landBase.daysInPort, kNoTankerAtHome};
+        return {landBase, kNoTankerAtHome};
     }
     if (!window->Accepts(start)) {
-        return {landBase.tankerChoice, landBase.daysInPort, window->refusal};
+        return {landBase, window->refusal};
     }
-    return {tankerChoice, kDaysAtTanker, {}};
+    return {{tankerChoice}, {}};
 }
 
 }  // namespace kp

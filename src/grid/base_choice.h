@@ -8,17 +8,13 @@
 
 namespace kp {
 
-inline constexpr int kDaysAtLandBase = 31;
-inline constexpr int kDaysAtTanker = 1;
-
-struct BaseDecision {
-    TankerChoice tankerChoice;
-    int daysInPort;
+struct ChosenBase {
+    BaseDecision decision;
     std::string_view refusal;  // empty when the choice stands
 };
 
 // The land base always stands; a tanker is refused at the home base and
 // outside its window, which sends the boat back to its land base.
-BaseDecision ChooseBase(TankerChoice tankerChoice, SeaStatus seaStatus, YearMonth start);
+ChosenBase ChooseBase(TankerChoice tankerChoice, SeaStatus seaStatus, YearMonth start);
 
 }  // namespace kp

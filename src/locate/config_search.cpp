@@ -11,6 +11,7 @@
 
 #include "career/file_names.h"
 #include "locate/steam_libraries.h"
+#include "platform/path_text.h"
 #ifdef KP_READS_LAUNCHER_FILES
 #include "locate/launcher_prefixes.h"
 #endif

@@ -1,6 +1,7 @@
 #include "locate/find_careers.h"
 
 #include "career/file_names.h"
+#include "platform/path_text.h"
 
 namespace kp {
 

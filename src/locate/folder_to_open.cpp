@@ -5,6 +5,7 @@
 #include "career/file_names.h"
 #include "locate/config_search.h"
 #include "locate/remembered_folder.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
@@ -31,15 +32,15 @@ FolderToOpen ConfigFolderOf(FileOps& ops, const fs::path& given) {
         folder = folder.parent_path();
     }
     if (HoldsCareers(ops, folder) || !folder.has_parent_path()) {
-        return {folder, {}};
+        return {folder, {}, {}};
     }
     if (NamedCareers(folder)) {
-        return {folder.parent_path(), {}};
+        return {folder.parent_path(), {}, {}};
     }
     if (NamedCareers(folder.parent_path())) {
-        return {folder.parent_path().parent_path(), Utf8FromPath(folder.filename())};
+        return {folder.parent_path().parent_path(), Utf8FromPath(folder.filename()), {}};
     }
-    return {folder, {}};
+    return {folder, {}, {}};
 }
 
 std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& ops,
@@ -54,10 +55,10 @@ std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& 
     }
     if (const auto remembered = RememberedFolder(ops, folders.settingsFile);
         remembered && HoldsCareers(ops, *remembered)) {
-        return FolderToOpen{*remembered, {}};
+        return FolderToOpen{*remembered, {}, {}};
     }
     if (const auto found = FindConfigFolder(ops, folders)) {
-        return FolderToOpen{*found, {}};
+        return FolderToOpen{*found, {}, {}};
     }
     return std::nullopt;
 }

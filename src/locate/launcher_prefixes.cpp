@@ -9,8 +9,8 @@
 #include <utility>
 #include <vector>
 
-#include "career/file_names.h"
 #include "locate/settings_text.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

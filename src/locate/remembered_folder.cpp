@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "career/file_names.h"
 #include "locate/settings_text.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

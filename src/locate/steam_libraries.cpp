@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "career/file_names.h"
 #include "locate/settings_text.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

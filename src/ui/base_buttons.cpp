@@ -24,11 +24,12 @@ void CKelmarPatrol2Dlg::OnBase(TankerChoice choice) {
         AskForCareer();
         return;
     }
-    const BaseDecision decision = ChooseBase(choice, m_nSeaStatus, {m_nStartYear, m_nStartMonth});
-    m_nDaysInPort = decision.daysInPort;
+    const auto [decision, refusal] =
+        ChooseBase(choice, facts.seaStatus, {read.next.startYear, read.next.startMonth});
     m_nTankerChoice = decision.tankerChoice;
-    if (!decision.refusal.empty()) {
-        Message(std::string(decision.refusal));
+    m_nDaysInPort = decision.DaysInPort();
+    if (!refusal.empty()) {
+        Message(std::string(refusal));
     } else {
         GeneratePatrolGrid();
         m_strGrid = m_strPatrolArea;

@@ -1,5 +1,6 @@
 // The exchange between the state record and the controls, in the order the
-// window binds them; a pull stops at the first value its checks refuse.
+// window binds them; a pull stops at the first value its checks refuse. The
+// radio group only shows the base decision: the base buttons make it.
 #include <string>
 
 #include "career/text_convert.h"
@@ -64,7 +65,6 @@ bool CKelmarPatrol2Dlg::UpdateData(bool saveAndValidate) {
     }
     m_nDaysInPort = ParseInt(days);
     m_strBoatType = c.FieldText(Field::BoatType);
-    m_nTankerChoice = static_cast<TankerChoice>(c.RadioIndex());
     m_strSeaStatus = c.FieldText(Field::SeaStatus);
     m_bAutoRadarUpdate = c.IsChecked(CheckBox::AutoRadarUpdate) ? 1 : 0;
     m_bEnteredMed = c.IsChecked(CheckBox::EnteredMed) ? 1 : 0;

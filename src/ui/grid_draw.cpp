@@ -5,11 +5,16 @@
 namespace kp {
 
 int CKelmarPatrol2Dlg::GeneratePatrolGrid() {
-    m_nBoatClass = ClassForDraw(m_nBoatClass, m_nStartYear, random_);
-    if (const int* list = SelectGridList(m_nTheater, m_nTankerChoice, m_nBoatClass, m_nStartYear)) {
+    return DrawGrid(facts.seaStatus);
+}
+
+int CKelmarPatrol2Dlg::DrawGrid(SeaStatus seaStatus) {
+    const int startYear = read.next.startYear;
+    gridClass = ClassForDraw(gridClass, startYear, random_);
+    if (const int* list = SelectGridList(facts.theater, m_nTankerChoice, gridClass, startYear)) {
         PickGridFromList(list);
     }
-    const auto drawn = MarkDrawnGrid(m_strPatrolArea, m_nSeaStatus);
+    const auto drawn = MarkDrawnGrid(m_strPatrolArea, seaStatus);
     if (!drawn) {
         return 0;
     }

@@ -4,7 +4,7 @@
 #include "apply/undo_changes.h"
 #include "career/career_files.h"
 #include "career/file_messages.h"
-#include "career/file_names.h"
+#include "platform/path_text.h"
 #include "ui/patrol_dialog.h"
 
 namespace kp {
@@ -23,7 +23,7 @@ void CKelmarPatrol2Dlg::OnOK() {
         return;
     }
     m_strGrid = UpperAscii(m_strGrid);
-    if (m_strGrid == m_strOriginalArea) {
+    if (m_strGrid == facts.area) {
         EndDialogOk();
         return;
     }
@@ -33,25 +33,23 @@ void CKelmarPatrol2Dlg::OnOK() {
     }
 
     const ChangeRequest request{
-        .seen = career_.files,
+        .seen = read.files,
         .madeAt = clock_(),
         .grid = m_strGrid,
-        .daysInPort = m_nDaysInPort,
-        .tankerChoice = m_nTankerChoice,
-        .seaStatus = m_nSeaStatus,
-        .boatClass = m_nBoatClass,
-        .lastPatrolEnd = {.day = career_.last.endDay,
-                          .month = career_.last.endMonth,
-                          .year = career_.last.endYear},
-        .hullIntegrity = career_.last.hullIntegrity,
+        .base = {m_nTankerChoice},
+        .seaStatus = facts.seaStatus,
+        .gridClass = gridClass,
+        .lastPatrolEnd = {.day = read.last.endDay,
+                          .month = read.last.endMonth,
+                          .year = read.last.endYear},
+        .hullIntegrity = read.last.hullIntegrity,
         .autoRadarUpdate = m_bAutoRadarUpdate == 1,
         .enteredMed = m_bEnteredMed,
-        .start = {career_.next.startYear, career_.next.startMonth},
-        .save = career_.save,
+        .start = {read.next.startYear, read.next.startMonth},
+        .save = read.save,
     };
     const ChangeDialogue dialogue = Dialogue();
     const ChangeResult result = ApplyChanges(files_, random_, request, dialogue);
-    m_fHullIntegrity = result.hullIntegrity;
     switch (result.end) {
         case ChangeEnd::Close:
             EndDialogOk();

@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "apply/apply_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/codes.h"
 #include "grid/random_source.h"
 #include "platform/file_ops.h"
@@ -62,28 +62,17 @@ class CKelmarPatrol2Dlg {
     std::string m_szCfgPath;  // the configuration folder, UTF-8
     int m_nCareerCount = 0;
 
-    // Read from the career's files by the loader. Before any load they hold
-    // the values a missing key leaves.
-    int m_nEndLocation = -1;
-    int m_nStartYear = -1;
-    int m_nStartMonth = -1;
-    int m_nPatrolCount = -1;
-    int m_nEndYear = -1;
-    int m_nEndMonth = -1;
-    int m_nEndDay = -1;
-    int m_nSubType = -1;
-    int m_nSubVersion = -1;
+    // The career as the last selection read it: the files a change may write
+    // over, and the hull integrity every run of "Make Changes" raises from;
+    // and what the boat and base tables make of it.
+    CareerRead read;
+    CareerFacts facts;
 
-    // Derived by the loader, the generator and the base buttons.
-    BoatClass m_nBoatClass = BoatClass::kUnknown;
-    Theater m_nTheater = Theater::kUnknown;
-    SeaStatus m_nSeaStatus = SeaStatus::kAtHomeBase;
+    // The grids drawn: the area the last draw left, and the class they are
+    // drawn for, the boat's until a Type XXI's first draw settles it as a
+    // Type VII or IX.
     std::string m_strPatrolArea;
-    std::string m_strOriginalArea;
-    std::string m_strSavePath;
-    std::string m_strSaveStem;
-    std::string m_strSaveArea;
-    float m_fHullIntegrity = 100.0f;
+    BoatClass gridClass = BoatClass::kUnknown;
 
     // Bound to the controls.
     std::string m_strGrid;
@@ -92,6 +81,7 @@ class CKelmarPatrol2Dlg {
     std::string m_strEndLocation;
     int m_nDaysInPort = 0;
     std::string m_strBoatType;
+    // The base decision the base buttons make; the radio group shows it.
     TankerChoice m_nTankerChoice = TankerChoice::kNone;
     std::string m_strSeaStatus;
     int m_bAutoRadarUpdate = 1;
@@ -105,6 +95,8 @@ class CKelmarPatrol2Dlg {
     // Asks for a career first; the base buttons and "Make Changes" need one.
     void AskForCareer();
     bool LoadCareer();
+    // A grid drawn for a boat at sea, at a base or at its home base.
+    int DrawGrid(SeaStatus seaStatus);
     void ForgetCareer();
     ChangeDialogue Dialogue();
     void SelectCareerOnOpening();
@@ -115,9 +107,6 @@ class CKelmarPatrol2Dlg {
     ChangeClock clock_ = SystemClockSeconds;
     bool careerLoaded_ = false;
     std::string careerOnOpening_;
-    // The career as the last selection read it: the files a change may write
-    // over, and the hull integrity every run of "Make Changes" raises from.
-    CareerRead career_;
 };
 
 }  // namespace kp

@@ -168,4 +168,14 @@
     X(kLandBase, landBaseRadio) X(kNorth, tankerNorthRadio) X(kMid, tankerMidRadio) \
     X(kSouth, tankerSouthRadio)
 
+// The controls that run a handler of the dialog model, as X(name of its row
+// above, handler), in the order the dialog binds them: the list's change of
+// selection, then a click on each button; src/ui/dialog_commands.h makes
+// the one table both windows and the scenario runner press through.
+#define KP_DIALOG_COMMANDS(X) \
+    X(careerList, OnSelchangeCareerList) X(tankerNorthRadio, OnTankerNorth) \
+    X(landBaseRadio, OnLandBase) X(tankerMidRadio, OnTankerMid) \
+    X(tankerSouthRadio, OnTankerSouth) X(autoRadarCheck, OnAutoRadarUpdate) \
+    X(enteredMedCheck, OnEnteredMed) X(makeChangesButton, OnOK) X(cancelButton, OnCancel)
+
 // clang-format on

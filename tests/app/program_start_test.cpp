@@ -1,5 +1,5 @@
 #include "app/program_start.h"
-#include "career/file_names.h"
+#include "platform/path_text.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 #include "apply/career_entry.h"
 #include "apply/change_record.h"
 #include "apply/undo_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career_fixture.h"
 #include "memory_file_ops.h"
 
@@ -54,10 +54,9 @@ class ApplyChangesTest : public ::testing::Test {
             .seen = ReadCareer(files_, kCareer).files,
             .madeAt = 1796688000,
             .grid = "ES32",
-            .daysInPort = 31,
-            .tankerChoice = TankerChoice::kLandBase,
+            .base = {TankerChoice::kLandBase},
             .seaStatus = SeaStatus::kAtBase,
-            .boatClass = BoatClass::kTypeVII,
+            .gridClass = BoatClass::kTypeVII,
             .lastPatrolEnd = end,
             .hullIntegrity = 100.0f,
             .autoRadarUpdate = false,
@@ -170,10 +169,9 @@ class AtSeaTest : public ::testing::Test {
             .seen = read.files,
             .madeAt = 1796688000,
             .grid = grid,
-            .daysInPort = 31,
-            .tankerChoice = TankerChoice::kLandBase,
+            .base = {TankerChoice::kLandBase},
             .seaStatus = SeaStatus::kAtSea,
-            .boatClass = BoatClass::kTypeVII,
+            .gridClass = BoatClass::kTypeVII,
             .lastPatrolEnd = {25, 7, 1943},
             .hullIntegrity = 100.0f,
             .autoRadarUpdate = true,

@@ -1,7 +1,9 @@
 // The change record is read as untrusted input: a record that names anything
 // but the career's own files and the program's own names is refused whole,
-// and kept content that is not what was kept is never put back. In every
-// case nothing is deleted and the user is told why.
+// nothing is reached through a link at any step, and kept content that is
+// not what was kept is never put back. A put-back that cannot finish (a
+// damaged kept copy, a read-only file) does not begin. In every case nothing
+// in or beside the career is changed or deleted and the user is told why.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -10,9 +12,8 @@
 #include "apply/apply_changes.h"
 #include "apply/change_record.h"
 #include "apply/undo_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career_fixture.h"
-#include "grid/base_choice.h"
 
 #ifndef _WIN32
 #include <sys/stat.h>
@@ -40,6 +41,30 @@ void Replace(const fs::path& file, const std::string& from, const std::string& t
 void WithRecordLine(const fs::path& career, const std::string& line) {
     WriteFile(career / kRecordName, ReadFile(career / kRecordName) + line + "\n");
 }
+
+// The change as cut off after it had replaced both its files.
+void CutOff(const fs::path& career) {
+    Replace(career / kRecordName, "state\twhole", "state\tunder way");
+}
+
+#ifndef _WIN32
+// A record of a change cut off that names a save through a patrol folder
+// that is a link to a folder outside the career, holding what the record's
+// author chose.
+void ThroughALinkedFolder(const fs::path& career) {
+    const fs::path outside = career / ".." / "outside";
+    WriteFile(outside / "x.psc", "theirs");
+    WriteFile(outside / "x.TMP", "theirs too");
+    fs::create_directory_symlink(outside, career / "7");
+    ChangeRecord record = ReadRecord(SystemFileOps(), career).record;
+    record.state = RecordState::UnderWay;
+    record.change.files.resize(1);
+    record.change.files[0].path = "7/x.psc";
+    record.change.files[0].fresh = *ContentOf(SystemFileOps(), outside / "x.psc");
+    record.change.temps = {"7/x.TMP"};
+    ASSERT_TRUE(WriteRecord(SystemFileOps(), career, record));
+}
+#endif
 
 const Row kRows[] = {
     {"a temp line naming a career file",
@@ -82,17 +107,46 @@ const Row kRows[] = {
          fs::create_symlink(c / ".." / "record", c / kRecordName);
      },
      "KelmarPatrol.undo"},
+    {"a patrol folder that is a link", ThroughALinkedFolder, "interrupted"},
+    {"a read only file",
+     [](const fs::path& c) { fs::permissions(c / "patrols_0.cfg", fs::perms::owner_read); },
+     "nothing was changed, because patrols_0.cfg is marked read-only"},
+    {"a read only file in a change cut off",
+     [](const fs::path& c) {
+         CutOff(c);
+         fs::permissions(c / "patrols_0.cfg", fs::perms::owner_read);
+     },
+     "cannot be put back because patrols_0.cfg is marked read-only, so nothing was written. To "
+     "put them back, clear its read-only mark and select the career again."},
 #endif
+    {"a damaged kept copy in a change cut off",
+     [](const fs::path& c) {
+         CutOff(c);
+         WriteFile(c / "KelmarPatrol.undo2", ReadFile(c / "KelmarPatrol.undo2") + "x");
+     },
+     "missing or damaged"},
+    {"a line that is just prior", [](const fs::path& c) { WithRecordLine(c, "prior"); },
+     "KelmarPatrol.undo"},
+    {"a time of 19 digits",
+     [](const fs::path& c) { Replace(c / kRecordName, "\t0\n", "\t9223372036854775807\n"); },
+     "beyond the year 9999"},
 };
 
-// What lies in the folder, links as links.
+// What lies in and beside the career, links as links, files with their
+// permissions; the lock file, which stays once made, aside.
 std::map<std::string, std::string> Listing(const fs::path& folder) {
     std::map<std::string, std::string> files;
-    for (const auto& entry : fs::directory_iterator(folder)) {
-        const std::string name = entry.path().filename().string();
-        files[name] = entry.is_symlink()        ? "link to " + fs::read_symlink(entry).string()
-                      : entry.is_regular_file() ? ReadFile(entry.path())
-                                                : "special";
+    for (const auto& entry : fs::recursive_directory_iterator(folder)) {
+        const std::string name = entry.path().lexically_relative(folder).generic_string();
+        if (entry.path().filename() == kLockFileName) {
+            continue;
+        }
+        files[name] = entry.is_symlink() ? "link to " + fs::read_symlink(entry).string()
+                      : entry.is_regular_file()
+                          ? std::to_string(static_cast<int>(entry.status().permissions())) + " " +
+                                ReadFile(entry.path())
+                      : entry.is_directory() ? "folder"
+                                             : "special";
     }
     return files;
 }
@@ -106,6 +160,8 @@ TEST_P(RecordCheck, IsRefusedAndNothingIsDeleted) {
               Crlf("[INIT]\nPatrols=1\n[PATROL 001]\nPatrolArea=NULL\nNbDaysInBase=31\n"
                    "StartDay=4\nStartMonth=5\nStartYear=1941\nHullIntegrity=100.0000\n"));
     WriteFile(career / "patrols.cfg", Crlf("[INIT]\nPatrols=1\n[PATROL 000]\n"));
+    WriteFile(career / "careers_0.cfg",
+              Crlf("[INIT]\nCareers=0\n[CAREER 000]\nRadarWarningReceiverUpg=-1\n"));
     Shown shown;
     const ChangeDialogue dialogue{[&](const std::string& text) { shown.push_back(text); },
                                   [&](const std::string&) { return true; }};
@@ -114,35 +170,41 @@ TEST_P(RecordCheck, IsRefusedAndNothingIsDeleted) {
                  {.seen = ReadCareer(SystemFileOps(), career).files,
                   .madeAt = 0,
                   .grid = "ES32",
-                  .daysInPort = kDaysAtLandBase,
-                  .tankerChoice = TankerChoice::kLandBase,
+                  .base = {TankerChoice::kLandBase},
                   .seaStatus = SeaStatus::kAtBase,
-                  .boatClass = BoatClass::kTypeVII,
+                  .gridClass = BoatClass::kTypeVII,
                   .lastPatrolEnd = {-1, -1, -1},
                   .hullIntegrity = 100.0f,
-                  .autoRadarUpdate = false,
+                  .autoRadarUpdate = true,
                   .enteredMed = 0,
                   .start = {1941, 5},
                   .save = std::nullopt},
                  dialogue);
     ASSERT_EQ(shown, Shown{"Job Done."});
 
+#ifndef _WIN32
+    // Names that differ from the program's own only in letter case are not
+    // its own where the file system tells them apart.
+    WriteFile(career / "Patrols_tmp.cfg", "the player's");
+    WriteFile(career / "KELMARPATROL.UNDO.NEW", "the player's");
+#endif
     GetParam().spoil(career);
-    const auto before = Listing(career);
+    const fs::path all = cfg.Path() / "careers";
+    const auto before = Listing(all);
     shown.clear();
     EXPECT_FALSE(UndoLastChanges(SystemFileOps(), career, dialogue));
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_NE(shown[0].find(GetParam().told), std::string::npos) << shown[0];
-    EXPECT_EQ(Listing(career), before) << "changed by Undo";
+    EXPECT_EQ(Listing(all), before) << "changed by Undo";
 
     shown.clear();
     PutRightInterruptedChange(SystemFileOps(), career, dialogue.show);
-    EXPECT_EQ(Listing(career), before) << "changed by the selection";
+    EXPECT_EQ(Listing(all), before) << "changed by the selection";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryCase, RecordCheck, ::testing::ValuesIn(kRows),
-                         [](const ::testing::TestParamInfo<Row>& info) {
-                             std::string name = info.param.name;
+                         [](const ::testing::TestParamInfo<Row>& row) {
+                             std::string name = row.param.name;
                              std::replace(name.begin(), name.end(), ' ', '_');
                              std::replace(name.begin(), name.end(), '\'', '_');
                              return name;

@@ -4,11 +4,10 @@
 #include <gtest/gtest.h>
 
 #include "apply/apply_changes.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/file_messages.h"
 #include "career_fixture.h"
 #include "career_texts.h"
-#include "grid/base_choice.h"
 #include "memory_file_ops.h"
 
 namespace kp {
@@ -58,10 +57,9 @@ std::vector<std::string> Told(FileTask task, const char* file, OpenFailureCause 
         .seen = read.files,
         .madeAt = 1796688000,
         .grid = "ES32",
-        .daysInPort = kDaysAtTanker,
-        .tankerChoice = TankerChoice::kNorth,
+        .base = {TankerChoice::kNorth},
         .seaStatus = SeaStatus::kAtBase,
-        .boatClass = BoatClass::kTypeVII,
+        .gridClass = BoatClass::kTypeVII,
         .lastPatrolEnd = {12, 3, 1942},
         .hullIntegrity = 87.5f,
         .autoRadarUpdate = true,

@@ -4,8 +4,8 @@
 #include <iostream>
 
 #include "app/program_start.h"
-#include "career/file_names.h"
 #include "memory_controls.h"
+#include "platform/path_text.h"
 #include "ui/patrol_dialog.h"
 
 int main(int argc, char** argv) {

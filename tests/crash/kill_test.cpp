@@ -62,8 +62,9 @@ pid_t Spawn(const fs::path& cfg, const char* mode = nullptr) {
 
 // The record and the kept content of the undo point; while a change is
 // under way the one before it keeps its own kept names.
+// The undo point, and the lock file, which stays once made.
 bool IsUndoPoint(const std::string& name) {
-    return name == "KelmarPatrol.undo" ||
+    return name == "KelmarPatrol.undo" || name == kLockFileName ||
            (name.size() == 18 && name.starts_with("KelmarPatrol.undo") && name[17] >= '1' &&
             name[17] <= '6');
 }

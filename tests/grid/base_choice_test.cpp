@@ -79,10 +79,10 @@ TEST(ChooseBase, TheLandBaseStandsAndATankerOnlyInItsWindowAwayFromHome) {
         SCOPED_TRACE(testing::Message()
                      << "choice " << static_cast<int>(c.choice) << ", status "
                      << static_cast<int>(c.status) << ", " << c.month << "/" << c.year);
-        const BaseDecision decision = ChooseBase(c.choice, c.status, {c.year, c.month});
-        EXPECT_EQ(decision.refusal, c.refusal);
+        const auto [decision, refusal] = ChooseBase(c.choice, c.status, {c.year, c.month});
+        EXPECT_EQ(refusal, c.refusal);
         EXPECT_EQ(decision.tankerChoice, c.refusal.empty() ? c.choice : TankerChoice::kLandBase);
-        EXPECT_EQ(decision.daysInPort, c.days);
+        EXPECT_EQ(decision.DaysInPort(), c.days);
     }
 }
 

@@ -36,9 +36,25 @@ class Tree final : public FileOps {
     std::unique_ptr<InputFile> OpenRead(const fs::path& path) override {
         return files_.OpenRead(path);
     }
-    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& path) override {
-        ADD_FAILURE() << "the search read a change record " << path;
+    std::unique_ptr<InputFile> OpenOwnFile(const fs::path& folder, const fs::path&) override {
+        ADD_FAILURE() << "the search read a change record in " << folder;
         return nullptr;
+    }
+    ExchangeResult Exchange(const fs::path& from, const fs::path&) override {
+        ADD_FAILURE() << "the search moved " << from;
+        return ExchangeResult::Failed;
+    }
+    bool ReplaceOwn(const fs::path& folder, const fs::path&, const fs::path&) override {
+        ADD_FAILURE() << "the search moved a file in " << folder;
+        return false;
+    }
+    bool RemoveOwn(const fs::path& folder, const fs::path&) override {
+        ADD_FAILURE() << "the search removed a file in " << folder;
+        return false;
+    }
+    Replaceable CanReplace(const fs::path& folder, const fs::path&) override {
+        ADD_FAILURE() << "the search checked a file in " << folder;
+        return Replaceable::Yes;
     }
     OpenFailure LastOpenFailure() const override { return files_.LastOpenFailure(); }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {

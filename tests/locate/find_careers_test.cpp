@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "career/file_names.h"
 #include "career_fixture.h"
 #include "faulty_file_ops.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

@@ -78,15 +78,21 @@ TEST_F(FileOpsOnDisk, OnlyRegularFilesOpenForReading) {
     WriteFile(In("real.cfg"), "x");
     fs::create_symlink(In("real.cfg"), In("patrols.cfg"));
     EXPECT_NE(SystemFileOps().OpenRead(In("patrols.cfg")), nullptr);
-    // A file of our own is not read through a link, nor below a file.
-    for (const fs::path& refused : {In("patrols.cfg"), In("real.cfg") / "patrols.cfg"}) {
-        EXPECT_EQ(SystemFileOps().OpenOwnFile(refused), nullptr) << refused;
+    // A file of our own is not read through a link at any step, nor below a
+    // file, nor outside its folder.
+    fs::create_directory(In("3"));
+    WriteFile(In("3") / "save.psc", "x");
+    fs::create_directory_symlink(In("3"), In("7"));
+    EXPECT_NE(SystemFileOps().OpenOwnFile(folder_.Path(), "3/save.psc"), nullptr);
+    for (const fs::path refused :
+         {"patrols.cfg", "real.cfg/patrols.cfg", "7/save.psc", "../real.cfg", "/etc/passwd"}) {
+        EXPECT_EQ(SystemFileOps().OpenOwnFile(folder_.Path(), refused), nullptr) << refused;
         EXPECT_EQ(SystemFileOps().LastOpenFailure().cause, OpenFailureCause::Missing) << refused;
     }
 }
 #endif
 
-TEST_F(FileOpsOnDisk, ACareerIsLockedByOneHolderAtATimeAndLeavesNothingBehind) {
+TEST_F(FileOpsOnDisk, ACareerIsLockedByOneHolderAtATimeByItsLockFile) {
     LockResult first = SystemFileOps().LockFolder(folder_.Path());
     ASSERT_EQ(first.state, LockState::Held);
     EXPECT_EQ(SystemFileOps().LockFolder(folder_.Path()).state, LockState::Busy);
@@ -94,7 +100,9 @@ TEST_F(FileOpsOnDisk, ACareerIsLockedByOneHolderAtATimeAndLeavesNothingBehind) {
     LockResult again = SystemFileOps().LockFolder(folder_.Path());
     EXPECT_EQ(again.state, LockState::Held);
     again.lock.reset();
-    EXPECT_TRUE(fs::is_empty(folder_.Path()));
+    // The lock file stays, so that every program locks the one file.
+    const std::vector<fs::path> left(fs::directory_iterator(folder_.Path()), {});
+    EXPECT_EQ(left, std::vector<fs::path>{folder_.Path() / kLockFileName});
 }
 
 }  // namespace

@@ -10,13 +10,14 @@
 
 #include <windows.h>
 
-#include "apply/safe_replace.h"
-#include "career/career_loader.h"
+#include "apply/temp_copy.h"
+#include "career/career_read.h"
 #include "career/file_names.h"
 #include "career/line_io.h"
 #include "career_fixture.h"
 #include "change_one_file.h"
 #include "platform/file_ops.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <iostream>
 
-#include "career/file_names.h"
 #include "model_driver.h"
+#include "platform/path_text.h"
 #include "scenario_runner.h"
 
 #ifdef _WIN32

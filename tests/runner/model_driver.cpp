@@ -2,6 +2,7 @@
 
 #include "app/program_start.h"
 #include "memory_controls.h"
+#include "ui/dialog_commands.h"
 #include "ui/patrol_dialog.h"
 #include "ui/window_texts.h"
 
@@ -27,7 +28,7 @@ class ModelDriver final : public ScenarioDriver {
         for (int i = 0; i < controls_.ListCount(); ++i) {
             if (controls_.ListEntry(i) == name) {
                 controls_.SetListSelection(i);
-                dialog_.OnSelchangeCareerList();
+                Run("careerList");
                 return true;
             }
         }
@@ -36,25 +37,18 @@ class ModelDriver final : public ScenarioDriver {
 
     void ClickBase(int tankerChoice) override {
         controls_.SetRadioIndex(tankerChoice);
-        static constexpr void (CKelmarPatrol2Dlg::*kHandlers[])() = {
-            &CKelmarPatrol2Dlg::OnLandBase, &CKelmarPatrol2Dlg::OnTankerNorth,
-            &CKelmarPatrol2Dlg::OnTankerMid, &CKelmarPatrol2Dlg::OnTankerSouth};
-        (dialog_.*kHandlers[tankerChoice])();
+        Run(kBaseButtonRows[static_cast<std::size_t>(tankerChoice)]);
     }
 
     void TypeGrid(const std::string& text) override { controls_.TypeGrid(text); }
 
     void Toggle(CheckBox box) override {
         controls_.SetChecked(box, !controls_.IsChecked(box));
-        if (box == CheckBox::AutoRadarUpdate) {
-            dialog_.OnAutoRadarUpdate();
-        } else {
-            dialog_.OnEnteredMed();
-        }
+        Run(kCheckBoxRows[Slot(box)]);
     }
 
-    void PressOk() override { dialog_.OnOK(); }
-    void PressCancel() override { dialog_.OnCancel(); }
+    void PressOk() override { Run("makeChangesButton"); }
+    void PressCancel() override { Run("cancelButton"); }
     std::string About() override { return std::string(kAboutVersion); }
     void Undo() override { dialog_.OnUndoLastChanges(); }
 
@@ -85,6 +79,9 @@ class ModelDriver final : public ScenarioDriver {
     void Screenshot(const std::filesystem::path&) override {}
 
   private:
+    // What the window does when the control runs its command.
+    void Run(std::string_view control) { (dialog_.*HandlerOf(control))(); }
+
     MessageHandler onMessage_;
     MemoryControls controls_{[this](const std::string& text, MessageButtons buttons) {
         return onMessage_(text, buttons);

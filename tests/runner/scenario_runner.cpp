@@ -13,9 +13,9 @@
 
 #include "app/program_start.h"
 #include "career/file_messages.h"
-#include "career/file_names.h"
 #include "career_fixture.h"
 #include "platform/file_ops.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {

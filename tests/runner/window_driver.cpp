@@ -16,10 +16,10 @@
 #include <cstddef>
 
 #include "app/program_start.h"
-#include "career/file_names.h"
 #include "grid/random_source.h"
 #include "modal_box_watcher.h"
 #include "platform/file_ops.h"
+#include "platform/path_text.h"
 #include "ui/patrol_dialog.h"
 #include "ui/qt/dialog_templates.h"
 #include "ui/qt/message_box.h"

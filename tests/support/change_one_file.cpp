@@ -18,7 +18,8 @@ WriteOutcome ChangeOneFile(FileOps& ops, const std::filesystem::path& careerFold
     if (prepared.outcome != WriteOutcome::Ready) {
         return prepared.outcome;
     }
-    if (!transaction.Replace(writer.file, writer.temp, prepared.old, prepared.fresh) ||
+    if (transaction.Replace(writer.file, writer.temp, prepared.old, prepared.fresh) !=
+            ReplaceResult::Replaced ||
         !transaction.Commit()) {
         return WriteOutcome::Failed;
     }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "apply/safe_replace.h"
+#include "apply/temp_copy.h"
 
 namespace kp {
 

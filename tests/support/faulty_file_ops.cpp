@@ -41,8 +41,9 @@ class FaultyOutput final : public OutputFile {
 }  // namespace
 
 std::string FileOpName(FileOp op) {
-    static const char* const kNames[] = {"open",  "create",  "read",   "write", "flush", "sync",
-                                         "close", "replace", "remove", "list",  "link",  "lock"};
+    static const char* const kNames[] = {"open", "create", "read",     "write",  "flush",
+                                         "sync", "close",  "replace",  "remove", "list",
+                                         "link", "lock",   "exchange", "check"};
     return kNames[static_cast<int>(op)];
 }
 
@@ -52,8 +53,19 @@ bool FaultyFileOps::Fails(FileOp op) {
         // No destructor, no flush: what a kill leaves.
         std::_Exit(kEndedExitCode);
     }
+    if (beforeAt_ && *beforeAt_ == count_ && before_) {
+        before_();
+    }
     log_.push_back(op);
-    return (failAt_ && *failAt_ == count_) || (failEvery_ && *failEvery_ == op);
+    if (failAt_ && *failAt_ == count_) {
+        failed_ = true;
+        return true;
+    }
+    if (failed_ && thenFail_ && *thenFail_ == op) {
+        thenFail_.reset();
+        return true;
+    }
+    return failEvery_ && *failEvery_ == op;
 }
 
 std::unique_ptr<InputFile> FaultyFileOps::OpenRead(const std::filesystem::path& path) {
@@ -69,12 +81,13 @@ std::unique_ptr<InputFile> FaultyFileOps::OpenRead(const std::filesystem::path& 
     return std::make_unique<FaultyInput>(std::move(real), *this);
 }
 
-std::unique_ptr<InputFile> FaultyFileOps::OpenOwnFile(const std::filesystem::path& path) {
+std::unique_ptr<InputFile> FaultyFileOps::OpenOwnFile(const std::filesystem::path& folder,
+                                                      const std::filesystem::path& relative) {
     if (Fails(FileOp::Open)) {
         lastFailure_ = {OpenFailureCause::Other, "injected failure"};
         return nullptr;
     }
-    auto real = real_.OpenOwnFile(path);
+    auto real = real_.OpenOwnFile(folder, relative);
     if (!real) {
         lastFailure_ = real_.LastOpenFailure();
         return nullptr;
@@ -96,6 +109,29 @@ bool FaultyFileOps::Replace(const std::filesystem::path& from, const std::filesy
 
 bool FaultyFileOps::Remove(const std::filesystem::path& path) {
     return !Fails(FileOp::Remove) && real_.Remove(path);
+}
+
+ExchangeResult FaultyFileOps::Exchange(const std::filesystem::path& from,
+                                       const std::filesystem::path& to) {
+    if (Fails(FileOp::Exchange)) {
+        return ExchangeResult::Failed;
+    }
+    return refuseExchange_ ? ExchangeResult::Unsupported : real_.Exchange(from, to);
+}
+
+bool FaultyFileOps::ReplaceOwn(const std::filesystem::path& folder,
+                               const std::filesystem::path& from, const std::filesystem::path& to) {
+    return !Fails(FileOp::Replace) && real_.ReplaceOwn(folder, from, to);
+}
+
+bool FaultyFileOps::RemoveOwn(const std::filesystem::path& folder,
+                              const std::filesystem::path& relative) {
+    return !Fails(FileOp::Remove) && real_.RemoveOwn(folder, relative);
+}
+
+Replaceable FaultyFileOps::CanReplace(const std::filesystem::path& folder,
+                                      const std::filesystem::path& relative) {
+    return Fails(FileOp::Check) ? Replaceable::Held : real_.CanReplace(folder, relative);
 }
 
 bool FaultyFileOps::Link(const std::filesystem::path& existing, const std::filesystem::path& to) {

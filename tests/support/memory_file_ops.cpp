@@ -4,7 +4,7 @@
 #include <cstring>
 #include <set>
 
-#include "career/file_names.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
@@ -107,6 +107,17 @@ bool MemoryFileOps::Replace(const std::filesystem::path& from, const std::filesy
     files_.erase(it);
     files_[to.lexically_normal()] = std::move(bytes);
     return true;
+}
+
+ExchangeResult MemoryFileOps::Exchange(const std::filesystem::path& from,
+                                       const std::filesystem::path& to) {
+    const auto a = files_.find(from.lexically_normal());
+    const auto b = files_.find(to.lexically_normal());
+    if (a == files_.end() || b == files_.end()) {
+        return ExchangeResult::Failed;
+    }
+    std::swap(a->second, b->second);
+    return ExchangeResult::Done;
 }
 
 // A copy, as on a file system without hard links.

@@ -22,8 +22,9 @@ class MemoryFileOps : public FileOps {
 
     std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
     // No links here: every file is the program's own.
-    std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& path) override {
-        return OpenRead(path);
+    std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& folder,
+                                           const std::filesystem::path& relative) override {
+        return OpenRead(folder / relative);
     }
     OpenFailure LastOpenFailure() const override { return lastFailure_; }
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
@@ -34,6 +35,19 @@ class MemoryFileOps : public FileOps {
     std::string MakeFolders(const std::filesystem::path&) override { return {}; }
     LockResult LockFolder(const std::filesystem::path& folder) override;
     bool Remove(const std::filesystem::path& path) override;
+    ExchangeResult Exchange(const std::filesystem::path& from,
+                            const std::filesystem::path& to) override;
+    bool ReplaceOwn(const std::filesystem::path& folder, const std::filesystem::path& from,
+                    const std::filesystem::path& to) override {
+        return Replace(folder / from, folder / to);
+    }
+    bool RemoveOwn(const std::filesystem::path& folder,
+                   const std::filesystem::path& relative) override {
+        return Remove(folder / relative);
+    }
+    Replaceable CanReplace(const std::filesystem::path&, const std::filesystem::path&) override {
+        return Replaceable::Yes;
+    }
     std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
     // A folder here is what lists and holds no file of its own.
     bool IsFolder(const std::filesystem::path& path) override {

@@ -113,12 +113,12 @@ TEST_F(BaseButtons, ATankerThatStandsDrawsFromItsListAndARefusedOneDrawsNothing)
     const int* const lists[] = {nullptr, GridsTypeVIITankerNorth, GridsTypeVIITankerMid,
                                 GridsTankerSouth};
     Select("sea");
-    ASSERT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtSea);
+    ASSERT_EQ(dlg.facts.seaStatus, SeaStatus::kAtSea);
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.button) + " in " + std::to_string(c.month) + "/" +
                      std::to_string(c.year));
-        dlg.m_nStartYear = c.year;
-        dlg.m_nStartMonth = c.month;
+        dlg.read.next.startYear = c.year;
+        dlg.read.next.startMonth = c.month;
         dlg.m_strGrid = dlg.m_strPatrolArea = "BF17";
         dlg.m_nDaysInPort = 31;
         dlg.m_nTankerChoice = TankerChoice::kLandBase;
@@ -149,9 +149,9 @@ TEST_F(BaseButtons, ATankerThatStandsDrawsFromItsListAndARefusedOneDrawsNothing)
 
 TEST_F(BaseButtons, NoTankerAtTheHomeBase) {
     Select("home");
-    ASSERT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtHomeBase);
-    dlg.m_nStartYear = 1943;  // inside every window
-    dlg.m_nStartMonth = 1;
+    ASSERT_EQ(dlg.facts.seaStatus, SeaStatus::kAtHomeBase);
+    dlg.read.next.startYear = 1943;  // inside every window
+    dlg.read.next.startMonth = 1;
     for (int button = 1; button <= 3; ++button) {
         const std::size_t before = controls.Messages().size();
         Click(button);
@@ -163,7 +163,7 @@ TEST_F(BaseButtons, NoTankerAtTheHomeBase) {
         EXPECT_EQ(controls.RadioIndex(), 0);
     }
     // The land base is still open and draws a grid.
-    dlg.m_nStartYear = 1942;
+    dlg.read.next.startYear = 1942;
     random.Seed(1);
     Click(0);
     EXPECT_EQ(controls.Messages().size(), 3u);
@@ -175,7 +175,7 @@ TEST_F(BaseButtons, NoTankerAtTheHomeBase) {
 
 TEST_F(BaseButtons, RefusalSetsTheStateBeforeTheMessageAndShowsItAfter) {
     Select("sea");
-    dlg.m_nStartYear = 1941;
+    dlg.read.next.startYear = 1941;
     Click(1);  // accepted: the north tanker, one day in port
     ASSERT_EQ(dlg.m_nTankerChoice, TankerChoice::kNorth);
     int radioDuringMessage = -2;
@@ -192,8 +192,8 @@ TEST_F(BaseButtons, RefusalSetsTheStateBeforeTheMessageAndShowsItAfter) {
 
 TEST_F(BaseButtons, RefusalKeepsAnEarlierTankersGrid) {
     Select("sea");
-    dlg.m_nStartYear = 1941;
-    dlg.m_nStartMonth = 5;
+    dlg.read.next.startYear = 1941;
+    dlg.read.next.startMonth = 5;
     Click(1);
     const std::string north = dlg.m_strGrid;
     ASSERT_TRUE(InList(GridsTypeVIITankerNorth, north)) << north;
@@ -208,22 +208,22 @@ TEST_F(BaseButtons, RefusalKeepsAnEarlierTankersGrid) {
 
 TEST_F(BaseButtons, TypedGridIsOverwritten) {
     Select("sea");
-    dlg.m_nStartYear = 1950;
+    dlg.read.next.startYear = 1950;
     controls.TypeGrid("ZZ99");
     Click(3);  // refused
     EXPECT_EQ(controls.FieldText(Field::Grid), "BF17");
     controls.TypeGrid("ZZ99");
     random.Seed(1);
-    dlg.m_nStartYear = 1942;
+    dlg.read.next.startYear = 1942;
     Click(0);
     EXPECT_EQ(controls.FieldText(Field::Grid), "DH33*");
 }
 
 TEST_F(BaseButtons, BoatAtBaseShowsDashes) {
     Select("base");
-    ASSERT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtBase);
-    dlg.m_nStartYear = 1943;
-    dlg.m_nStartMonth = 1;
+    ASSERT_EQ(dlg.facts.seaStatus, SeaStatus::kAtBase);
+    dlg.read.next.startYear = 1943;
+    dlg.read.next.startMonth = 1;
     for (int button = 0; button < 4; ++button) {
         Click(button);
         EXPECT_EQ(dlg.m_strGrid, "----") << button;

@@ -53,25 +53,27 @@ TEST_F(CareerSelection, ReadsTheCareerIntoTheDialog) {
     EXPECT_TRUE(controls.Messages().empty());
     EXPECT_TRUE(dlg.CareerLoaded());
     EXPECT_EQ(dlg.m_strCareer, "Hans");
-    EXPECT_EQ(dlg.m_nEndLocation, 753);
-    EXPECT_EQ(dlg.m_nSubType, 1);
-    EXPECT_EQ(dlg.m_nSubVersion, 1);
-    EXPECT_EQ(dlg.m_nStartYear, 1942);
-    EXPECT_EQ(dlg.m_nStartMonth, 5);
-    EXPECT_EQ(dlg.m_nEndYear, 1942);
-    EXPECT_EQ(dlg.m_nEndMonth, 3);
-    EXPECT_EQ(dlg.m_nEndDay, 12);
-    EXPECT_EQ(dlg.m_fHullIntegrity, 87.5f);
-    EXPECT_EQ(dlg.m_nPatrolCount, 3);
+    EXPECT_EQ(dlg.read.next.endLocation, 753);
+    EXPECT_EQ(dlg.read.next.subType, 1);
+    EXPECT_EQ(dlg.read.next.subVersion, 1);
+    EXPECT_EQ(dlg.read.next.startYear, 1942);
+    EXPECT_EQ(dlg.read.next.startMonth, 5);
+    EXPECT_EQ(dlg.read.last.endYear, 1942);
+    EXPECT_EQ(dlg.read.last.endMonth, 3);
+    EXPECT_EQ(dlg.read.last.endDay, 12);
+    EXPECT_EQ(dlg.read.last.hullIntegrity, 87.5f);
+    EXPECT_EQ(dlg.read.last.count, 3);
     EXPECT_EQ(dlg.m_strBoatType, "Type VIIC");
-    EXPECT_EQ(dlg.m_nBoatClass, BoatClass::kTypeVII);
+    EXPECT_EQ(dlg.facts.boatClass, BoatClass::kTypeVII);
+    EXPECT_EQ(dlg.gridClass, BoatClass::kTypeVII);
     EXPECT_EQ(dlg.m_strEndLocation, "Lorient");
-    EXPECT_EQ(dlg.m_nTheater, Theater::kAtlantic);
+    EXPECT_EQ(dlg.facts.theater, Theater::kAtlantic);
     EXPECT_EQ(dlg.m_strEndDate, "12 March 1942");
-    EXPECT_EQ(fs::path(dlg.m_strSavePath), save);
-    EXPECT_EQ(fs::path(dlg.m_strSaveStem), save.parent_path() / "Patrol");
-    EXPECT_EQ(dlg.m_strSaveArea, "CA53");
-    EXPECT_EQ(dlg.m_nSeaStatus, SeaStatus::kAtSea);
+    ASSERT_TRUE(dlg.read.save);
+    EXPECT_EQ(dlg.read.save->path, save);
+    EXPECT_EQ(dlg.read.save->stem, save.parent_path() / "Patrol");
+    EXPECT_EQ(dlg.read.save->patrolArea, "CA53");
+    EXPECT_EQ(dlg.facts.seaStatus, SeaStatus::kAtSea);
     EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kLandBase);
     EXPECT_EQ(dlg.m_nDaysInPort, 31);
 
@@ -91,16 +93,16 @@ TEST_F(CareerSelection, NothingOfTheCareerBeforeStays) {
           HistoryText("EndYear=1943\n"));
     ASSERT_TRUE(Open(dir.Path()));
     Select("full");
-    ASSERT_EQ(dlg.m_fHullIntegrity, 87.5f);
+    ASSERT_EQ(dlg.read.last.hullIntegrity, 87.5f);
     Select("partial");
     EXPECT_TRUE(dlg.CareerLoaded());
     EXPECT_EQ(dlg.m_strBoatType, "Type VIIC/41");
-    EXPECT_EQ(dlg.m_nStartYear, -1);
-    EXPECT_EQ(dlg.m_nStartMonth, -1);
-    EXPECT_EQ(dlg.m_nEndYear, 1943);
-    EXPECT_EQ(dlg.m_nEndMonth, -1);
-    EXPECT_EQ(dlg.m_nEndDay, -1);
-    EXPECT_EQ(dlg.m_fHullIntegrity, 100.0f);
+    EXPECT_EQ(dlg.read.next.startYear, -1);
+    EXPECT_EQ(dlg.read.next.startMonth, -1);
+    EXPECT_EQ(dlg.read.last.endYear, 1943);
+    EXPECT_EQ(dlg.read.last.endMonth, -1);
+    EXPECT_EQ(dlg.read.last.endDay, -1);
+    EXPECT_EQ(dlg.read.last.hullIntegrity, 100.0f);
     EXPECT_EQ(controls.FieldText(Field::EndDate), "Unknown 1943");
 }
 
@@ -135,11 +137,11 @@ TEST_F(CareerSelection, SeaStatusAndGridFollowTheSaveAndTheArea) {
     for (const auto& c : cases) {
         SelectSeeded(c.career);
         EXPECT_TRUE(dlg.CareerLoaded()) << c.career;
-        EXPECT_EQ(CodeOf(dlg.m_nSeaStatus), c.seaStatus) << c.career;
+        EXPECT_EQ(CodeOf(dlg.facts.seaStatus), c.seaStatus) << c.career;
         EXPECT_EQ(dlg.m_strSeaStatus, c.statusText) << c.career;
         EXPECT_EQ(dlg.m_strGrid, c.grid) << c.career;
         EXPECT_EQ(dlg.m_strPatrolArea, c.patrolArea) << c.career;
-        EXPECT_EQ(dlg.m_strOriginalArea, c.area) << c.career;
+        EXPECT_EQ(dlg.facts.area, c.area) << c.career;
         EXPECT_EQ(controls.FieldText(Field::Grid), c.grid) << c.career;
         EXPECT_EQ(controls.FieldText(Field::SeaStatus), c.statusText) << c.career;
     }
@@ -170,7 +172,7 @@ TEST_F(CareerSelection, PatrolAreaIsCutToFourCharacters) {
     for (const auto& c : cases) {
         SelectSeeded(c.career);
         EXPECT_TRUE(dlg.CareerLoaded()) << c.career;
-        EXPECT_EQ(dlg.m_strOriginalArea, c.area) << c.career;
+        EXPECT_EQ(dlg.facts.area, c.area) << c.career;
         EXPECT_EQ(dlg.m_strGrid, c.grid) << c.career;
     }
 }
@@ -206,9 +208,9 @@ TEST_F(CareerSelection, Base760AndTypeXXI) {
     for (const auto& c : cases) {
         Select(c.career);
         EXPECT_EQ(dlg.m_strBoatType, c.type) << c.career;
-        EXPECT_EQ(CodeOf(dlg.m_nBoatClass), c.boatClass) << c.career;
+        EXPECT_EQ(CodeOf(dlg.facts.boatClass), c.boatClass) << c.career;
         EXPECT_EQ(dlg.m_strEndLocation, c.base) << c.career;
-        EXPECT_EQ(CodeOf(dlg.m_nTheater), c.theater) << c.career;
+        EXPECT_EQ(CodeOf(dlg.facts.theater), c.theater) << c.career;
         EXPECT_EQ(controls.FieldText(Field::BoatType), c.type) << c.career;
     }
 }
@@ -259,7 +261,7 @@ TEST_F(CareerSelection, FailedLoadLeavesNoCareer) {
         EXPECT_EQ(controls.Messages().back(), c.message);
         EXPECT_FALSE(dlg.CareerLoaded());
         EXPECT_EQ(dlg.m_strGrid, "");
-        EXPECT_EQ(dlg.m_strOriginalArea, "");
+        EXPECT_EQ(dlg.facts.area, "");
         EXPECT_EQ(dlg.m_strEndDate, "");
         EXPECT_EQ(dlg.m_strBoatType, "");
         EXPECT_EQ(dlg.m_strEndLocation, "");

@@ -113,7 +113,8 @@ TEST_F(DataExchange, PullReadsEveryControl) {
     EXPECT_EQ(dlg.m_strEndLocation, "Brest");
     EXPECT_EQ(dlg.m_nDaysInPort, 17);
     EXPECT_EQ(dlg.m_strBoatType, "Type VIIC");
-    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kMid);
+    // The radio group shows the base buttons' decision; it is not taken back.
+    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kSouth);
     EXPECT_EQ(dlg.m_strSeaStatus, "At Sea");
     EXPECT_EQ(dlg.m_bAutoRadarUpdate, 0);
     EXPECT_EQ(dlg.m_bEnteredMed, 1);
@@ -125,7 +126,7 @@ TEST_F(DataExchange, PullReadsEveryControl) {
     controls.SetChecked(CheckBox::EnteredMed, false);
     EXPECT_TRUE(dlg.UpdateData(true));
     EXPECT_EQ(dlg.m_strCareer, "");
-    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kNone);
+    EXPECT_EQ(dlg.m_nTankerChoice, TankerChoice::kSouth);
     EXPECT_EQ(dlg.m_bAutoRadarUpdate, 1);
     EXPECT_EQ(dlg.m_bEnteredMed, 0);
 }

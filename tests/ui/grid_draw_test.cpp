@@ -53,11 +53,11 @@ class Generator : public ::testing::Test {
   protected:
     void Set(const Boat& boat, std::uint32_t seed) {
         random.Seed(seed);
-        dlg.m_nTheater = boat.theater;
+        dlg.facts.theater = boat.theater;
         dlg.m_nTankerChoice = boat.tanker;
-        dlg.m_nBoatClass = boat.boatClass;
-        dlg.m_nStartYear = boat.year;
-        dlg.m_nSeaStatus = boat.seaStatus;
+        dlg.gridClass = boat.boatClass;
+        dlg.read.next.startYear = boat.year;
+        dlg.facts.seaStatus = boat.seaStatus;
         dlg.m_strPatrolArea = boat.area;
     }
 
@@ -75,7 +75,7 @@ TEST_F(Generator, TypeVIIInTheAtlanticIn1942DrawsDH33) {
 TEST_F(Generator, TypeXXIBecomesTypeIXAndDrawsEC69) {
     Set({.boatClass = BoatClass::kTypeXXI}, 1);
     EXPECT_EQ(dlg.GeneratePatrolGrid(), 1);
-    EXPECT_EQ(dlg.m_nBoatClass, BoatClass::kTypeIX);
+    EXPECT_EQ(dlg.gridClass, BoatClass::kTypeIX);
     EXPECT_EQ(dlg.m_strPatrolArea, "EC69*");
     EXPECT_EQ(random.Next(), DrawAfter(1, 4));
 }
@@ -96,7 +96,7 @@ TEST_F(Generator, TypeXXITossDecidesTheClassOutside1945) {
         for (const int year : {1944, 1945}) {
             Set({.boatClass = BoatClass::kTypeXXI, .year = year}, seed);
             dlg.GeneratePatrolGrid();
-            EXPECT_EQ(dlg.m_nBoatClass, year == 1945 ? BoatClass::kTypeIX : expected1944[i])
+            EXPECT_EQ(dlg.gridClass, year == 1945 ? BoatClass::kTypeIX : expected1944[i])
                 << tosses[i].what << " in " << year;
             EXPECT_EQ(random.Next(), DrawAfter(seed, 4)) << tosses[i].what << " in " << year;
         }
@@ -106,9 +106,9 @@ TEST_F(Generator, TypeXXITossDecidesTheClassOutside1945) {
 TEST_F(Generator, ResolvedTypeXXIIsNotTossedAgain) {
     Set({.boatClass = BoatClass::kTypeXXI}, 1);
     dlg.GeneratePatrolGrid();
-    const BoatClass settled = dlg.m_nBoatClass;
+    const BoatClass settled = dlg.gridClass;
     dlg.GeneratePatrolGrid();
-    EXPECT_EQ(dlg.m_nBoatClass, settled);
+    EXPECT_EQ(dlg.gridClass, settled);
     EXPECT_EQ(random.Next(), DrawAfter(1, 6));
 }
 

@@ -51,7 +51,7 @@ Files ReadCareer(const fs::path& cfg) {
     const fs::path folder = cfg / "careers" / kCareer;
     for (const auto& entry : fs::recursive_directory_iterator(folder)) {
         if (entry.is_regular_file() &&
-            !entry.path().filename().string().starts_with("KelmarPatrol.undo")) {
+            !entry.path().filename().string().starts_with("KelmarPatrol.")) {
             files[entry.path().lexically_relative(folder).generic_string()] =
                 ReadFile(entry.path());
         }

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "career/career_format.h"
-#include "career/career_loader.h"
+#include "career/career_read.h"
 #include "career/code_tables.h"
 #include "career/text_convert.h"
 #include "grid/base_choice.h"

@@ -5,7 +5,7 @@
 #include <QSettings>
 #include <QString>
 
-#include "career/file_names.h"
+#include "platform/path_text.h"
 #include "ui/qt/utf8_text.h"
 #include "ui/window_texts.h"
 

@@ -1,5 +1,6 @@
 #include "ui/qt/patrol_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -8,10 +9,10 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <cstddef>
 
+#include "ui/dialog_commands.h"
 #include "ui/patrol_dialog.h"
 #include "ui/qt/about_box.h"
 #include "ui/qt/career_list_box.h"
@@ -26,20 +27,6 @@
 
 namespace kp {
 namespace {
-
-using Handler = void (*)(CKelmarPatrol2Dlg&);
-
-// By TankerChoice.
-constexpr std::array<Handler, kBaseButtonCount> kBaseHandlers = {
-    [](CKelmarPatrol2Dlg& dlg) { dlg.OnLandBase(); },
-    [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerNorth(); },
-    [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerMid(); },
-    [](CKelmarPatrol2Dlg& dlg) { dlg.OnTankerSouth(); }};
-
-// By CheckBox.
-constexpr std::array<Handler, kCheckBoxCount> kCheckBoxHandlers = {
-    [](CKelmarPatrol2Dlg& dlg) { dlg.OnAutoRadarUpdate(); },
-    [](CKelmarPatrol2Dlg& dlg) { dlg.OnEnteredMed(); }};
 
 // Each field is given room for the widest text the program puts into it.
 std::vector<ShownTexts> FieldTexts() {
@@ -86,17 +73,16 @@ void PatrolWindow::FindControls() {
     gridTyping_ = new TypingLimitValidator(Edit(Field::Grid));
 }
 
+// The list runs its command when an entry is chosen, a button when clicked.
 void PatrolWindow::ConnectControls() {
-    connect(findChild<QPushButton*>(ToQString(kMakeChangesName)), &QPushButton::clicked, this,
-            [this] { dialog_.OnOK(); });
-    connect(findChild<QPushButton*>(ToQString(kCancelName)), &QPushButton::clicked, this,
-            &PatrolWindow::reject);
-    connect(list_, &CareerListBox::entryChosen, this, [this] { dialog_.OnSelchangeCareerList(); });
-    connect(bases_, &QButtonGroup::idClicked, this,
-            [this](int id) { kBaseHandlers[Slot(id)](dialog_); });
-    for (std::size_t i = 0; i < checkBoxes_.size(); ++i) {
-        connect(checkBoxes_[i], &QCheckBox::clicked, this,
-                [this, handler = kCheckBoxHandlers[i]] { handler(dialog_); });
+    for (const DialogCommand& command : kDialogCommands) {
+        QWidget* control = findChild<QWidget*>(ToQString(command.control));
+        const auto run = [this, handler = command.handler] { (dialog_.*handler)(); };
+        if (control == list_) {
+            connect(list_, &CareerListBox::entryChosen, this, run);
+        } else {
+            connect(qobject_cast<QAbstractButton*>(control), &QAbstractButton::clicked, this, run);
+        }
     }
 }
 

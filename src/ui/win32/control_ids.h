@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <array>
+#include <string_view>
 
 #include "ui/model_control_rows.h"
 #include "ui/win32/resource_ids.h"
@@ -19,6 +20,17 @@ KP_PATROL_WINDOW_CONTROLS(KP_CONTROL_ID)
 KP_ABOUT_BOX_CONTROLS(KP_CONTROL_ID)
 #undef KP_CONTROL_ID
 }  // namespace control_id
+
+// The main window's control by its row's name; 0 for a name no row has.
+constexpr int ControlIdOf(std::string_view name) {
+#define KP_CONTROL_ID_IF_NAMED(row, id, ...) \
+    if (name == #row) {                      \
+        return id;                           \
+    }
+    KP_PATROL_WINDOW_CONTROLS(KP_CONTROL_ID_IF_NAMED)
+#undef KP_CONTROL_ID_IF_NAMED
+    return 0;
+}
 
 #define KP_CONTROL_ID_OF(value, name) control_id::name,
 // By Field.

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "ui/dialog_commands.h"
 #include "ui/patrol_dialog.h"
 #include "ui/win32/about_box.h"
 #include "ui/win32/control_ids.h"
@@ -15,25 +16,12 @@
 namespace kp {
 namespace {
 
-// The message map's control notifications, in its order; the two push
-// buttons' commands come last, as the dialog's own map adds them. Enter
-// arrives as IDOK (the default button), Esc and the close box as IDCANCEL.
-struct Notification {
-    int id;
-    int code;
-    void (CKelmarPatrol2Dlg::*handler)();
-};
-constexpr Notification kNotifications[] = {
-    {IDC_CAREER_LIST, LBN_SELCHANGE, &CKelmarPatrol2Dlg::OnSelchangeCareerList},
-    {IDC_TANKER_NORTH, BN_CLICKED, &CKelmarPatrol2Dlg::OnTankerNorth},
-    {IDC_LAND_BASE, BN_CLICKED, &CKelmarPatrol2Dlg::OnLandBase},
-    {IDC_TANKER_MID, BN_CLICKED, &CKelmarPatrol2Dlg::OnTankerMid},
-    {IDC_TANKER_SOUTH, BN_CLICKED, &CKelmarPatrol2Dlg::OnTankerSouth},
-    {IDC_AUTO_RADAR, BN_CLICKED, &CKelmarPatrol2Dlg::OnAutoRadarUpdate},
-    {IDC_ENTERED_MED, BN_CLICKED, &CKelmarPatrol2Dlg::OnEnteredMed},
-    {IDOK, BN_CLICKED, &CKelmarPatrol2Dlg::OnOK},
-    {IDCANCEL, BN_CLICKED, &CKelmarPatrol2Dlg::OnCancel},
-};
+// The notification a command's control sends: the list its change of
+// selection, a button its click. Enter arrives as IDOK (the default button),
+// Esc and the close box as IDCANCEL.
+constexpr int NotificationOf(int id) {
+    return id == IDC_CAREER_LIST ? LBN_SELCHANGE : BN_CLICKED;
+}
 
 // The low four bits of a system command are the system's own.
 constexpr WPARAM kCommandMask = 0xFFF0;
@@ -155,9 +143,9 @@ bool PatrolWindow::OnCommand(int id, int notification) {
     if (notification == kFromKeys && RunCommand(id)) {
         return true;
     }
-    for (const Notification& entry : kNotifications) {
-        if (entry.id == id && entry.code == notification) {
-            (dialog_.*entry.handler)();
+    for (const DialogCommand& command : kDialogCommands) {
+        if (ControlIdOf(command.control) == id && NotificationOf(id) == notification) {
+            (dialog_.*command.handler)();
             return true;
         }
     }

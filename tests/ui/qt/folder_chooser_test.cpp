@@ -8,9 +8,9 @@
 #include <QFileDialog>
 #include <filesystem>
 
-#include "career/file_names.h"
 #include "career_fixture.h"
 #include "modal_box_watcher.h"
+#include "platform/path_text.h"
 #include "ui/qt/utf8_text.h"
 
 namespace kp {

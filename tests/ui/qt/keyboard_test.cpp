@@ -142,8 +142,10 @@ TEST_F(KeyboardTest, TheWindowsMenuOpensEverywhereButInAnEditField) {
     Find<QWidget>("careerList").setFocus();
     EXPECT_EQ(menuFor([&] { PressKey(Qt::Key_F10, Qt::ShiftModifier); }), ours);
     EXPECT_EQ(menuFor([&] {
-                  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(2, 2));
-                  QCoreApplication::sendEvent(QApplication::focusWidget(), &key);
+                  QWidget* focus = QApplication::focusWidget();
+                  QContextMenuEvent key(QContextMenuEvent::Keyboard, QPoint(2, 2),
+                                        focus->mapToGlobal(QPoint(2, 2)));
+                  QCoreApplication::sendEvent(focus, &key);
               }),
               ours);
     Find<QWidget>("gridEdit").setFocus();

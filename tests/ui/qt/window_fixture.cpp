@@ -7,8 +7,8 @@
 #include <QtTest/QTest>
 
 #include "app/program_start.h"
-#include "career/file_names.h"
 #include "platform/file_ops.h"
+#include "platform/path_text.h"
 #include "ui/qt/utf8_text.h"
 
 namespace kp {

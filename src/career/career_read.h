@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "career/career_format.h"
 #include "career/codes.h"
@@ -51,6 +52,9 @@ struct SeenFiles {
     SeenFile settings;
     SeenFile nextPatrol;
     std::filesystem::path patrolFolder;  // where the saves of a patrol at sea lie
+    // Its saves with their full last-write times: a save written since, even
+    // within the same second, is another set.
+    std::optional<std::vector<DirEntry>> saves;
 };
 
 // A "No" file is one that could not be opened: not there, or held or locked away.
@@ -87,10 +91,14 @@ struct CareerFacts {
 
 CareerFacts DescribeCareer(const CareerRead& read);
 
-// The save with the latest last-write second, the first in folder order on
-// a tie; none when the folder holds no save.
+// The save with the latest last-write time, the first in folder order on a
+// tie; none when the folder holds no save.
 std::optional<std::filesystem::path> NewestSavePath(FileOps& ops,
                                                     const std::filesystem::path& patrolFolder);
+
+// The saves of a patrol folder in folder order; none when it cannot be listed.
+std::optional<std::vector<DirEntry>> SavesIn(FileOps& ops,
+                                             const std::filesystem::path& patrolFolder);
 
 // The message for the read's failure; only for a read that failed.
 std::string LoadFailureText(const CareerRead& read);

@@ -1,4 +1,4 @@
-#include "career/file_names.h"
+#include "platform/path_text.h"
 
 #include <algorithm>
 
@@ -30,11 +30,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 bool EndsWithIgnoringCase(std::string_view name, std::string_view end) {
     return name.size() >= end.size() &&
            EqualsIgnoringCase(name.substr(name.size() - end.size()), end);
-}
-
-bool IsPatrolFolderName(std::string_view name) {
-    return !name.empty() &&
-           std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 void SortInEnumerationOrder(std::vector<DirEntry>& entries) {

@@ -1,7 +1,7 @@
 // The career read: which keys of which section count, the newest save of the
 // patrol at sea, and which file failed; in memory, or on the disk where the
 // case is about the disk (last-write times, letter case, a folder for a file).
-#include "career/career_loader.h"
+#include "career/career_read.h"
 
 #include <gtest/gtest.h>
 
@@ -266,7 +266,7 @@ TEST(ReadCareer, NewestSaveOfThePatrolFolder) {
     EXPECT_FALSE(ReadCareer(SystemFileOps(), otherFolder).save);
 }
 
-TEST(ReadCareer, SavesWithinOneSecondAreATie) {
+TEST(ReadCareer, TheNewestSaveIsToThePartOfASecond) {
     ScratchFolder dir;
     const fs::path career = dir.Path() / "careers" / "Hans";
     WriteCareer(dir.Path(), "Hans", NextPatrolText(kNextTarget), HistoryText(kLastPatrol));
@@ -278,8 +278,8 @@ TEST(ReadCareer, SavesWithinOneSecondAreATie) {
     SetWriteTime(later, second + std::chrono::milliseconds(900));
     const CareerRead read = ReadCareer(SystemFileOps(), career);
     ASSERT_TRUE(read.save);
-    EXPECT_EQ(read.save->path, earlier);
-    EXPECT_EQ(read.save->patrolArea, "AA11");
+    EXPECT_EQ(read.save->path, later);
+    EXPECT_EQ(read.save->patrolArea, "BB22");
 }
 
 TEST(ReadCareer, SaveAreaIsTheLastPatrolAreaLine) {

@@ -1,4 +1,4 @@
-#include "apply/safe_replace.h"
+#include "apply/temp_copy.h"
 
 #include <gtest/gtest.h>
 

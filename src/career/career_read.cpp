@@ -1,4 +1,4 @@
-#include "career/career_loader.h"
+#include "career/career_read.h"
 
 #include <cstdint>
 #include <functional>
@@ -9,6 +9,7 @@
 #include "career/file_names.h"
 #include "career/line_io.h"
 #include "career/text_convert.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
@@ -37,8 +38,28 @@ void ReadSave(FileOps& ops, NewestSave& save) {
     }
 }
 
-std::optional<NewestSave> FindNewestSave(FileOps& ops, const std::filesystem::path& folder) {
-    const auto path = NewestSavePath(ops, folder);
+std::optional<std::filesystem::path> NewestOf(const std::filesystem::path& patrolFolder,
+                                              const std::optional<std::vector<DirEntry>>& saves) {
+    if (!saves) {
+        return std::nullopt;
+    }
+    std::optional<std::filesystem::path> newest;
+    std::pair<std::int64_t, std::uint32_t> best{0, 0};
+    for (const DirEntry& save : *saves) {
+        if (!save.lastWriteSeconds ||
+            std::pair(*save.lastWriteSeconds, save.lastWriteNanoseconds) <= best) {
+            continue;
+        }
+        best = {*save.lastWriteSeconds, save.lastWriteNanoseconds};
+        newest = patrolFolder / PathFromUtf8(save.name);
+    }
+    return newest;
+}
+
+// The newest of the saves the folder was found to hold.
+std::optional<NewestSave> FindNewestSave(FileOps& ops, const std::filesystem::path& folder,
+                                         const std::optional<std::vector<DirEntry>>& saves) {
+    const auto path = NewestOf(folder, saves);
     if (!path) {
         return std::nullopt;
     }
@@ -55,27 +76,22 @@ std::function<void(std::string_view)> IntInto(int& member) {
 
 }  // namespace
 
-std::optional<std::filesystem::path> NewestSavePath(FileOps& ops,
-                                                    const std::filesystem::path& patrolFolder) {
+std::optional<std::vector<DirEntry>> SavesIn(FileOps& ops,
+                                             const std::filesystem::path& patrolFolder) {
     auto entries = ops.List(patrolFolder);
     if (!entries) {
         return std::nullopt;
     }
+    std::erase_if(*entries, [](const DirEntry& entry) {
+        return entry.isDirectory || !EndsWithIgnoringCase(entry.name, kSaveExtension);
+    });
     SortInEnumerationOrder(*entries);
-    std::optional<std::filesystem::path> newest;
-    std::int64_t best = 0;
-    for (const DirEntry& entry : *entries) {
-        const std::string_view name = entry.name;
-        if (entry.isDirectory || !EndsWithIgnoringCase(name, kSaveExtension)) {
-            continue;
-        }
-        if (!entry.lastWriteSeconds || *entry.lastWriteSeconds <= best) {
-            continue;
-        }
-        best = *entry.lastWriteSeconds;
-        newest = patrolFolder / PathFromUtf8(entry.name);
-    }
-    return newest;
+    return entries;
+}
+
+std::optional<std::filesystem::path> NewestSavePath(FileOps& ops,
+                                                    const std::filesystem::path& patrolFolder) {
+    return NewestOf(patrolFolder, SavesIn(ops, patrolFolder));
 }
 
 CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
@@ -131,7 +147,8 @@ CareerRead ReadCareer(FileOps& ops, const std::filesystem::path& careerFolder) {
     }
 
     files.patrolFolder = careerFolder / FormatInt(last.count);
-    read.save = FindNewestSave(ops, files.patrolFolder);
+    files.saves = SavesIn(ops, files.patrolFolder);
+    read.save = FindNewestSave(ops, files.patrolFolder, files.saves);
     return read;
 }
 
