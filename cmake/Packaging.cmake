@@ -39,6 +39,22 @@ foreach(size 16 32 48 64 128 256)
           RENAME ${KP_DESKTOP_ID}.png)
 endforeach()
 
+# What Debian asks of every package beside the program: its licence in the
+# machine-readable form, the changelog and the manual page, the last two
+# compressed as dpkg expects them (gzip -n: the same bytes on every build).
+set(KP_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/${CPACK_PACKAGE_NAME})
+set(KP_CHANGELOG_GZ ${CMAKE_CURRENT_BINARY_DIR}/changelog.gz)
+set(KP_MANUAL_GZ ${CMAKE_CURRENT_BINARY_DIR}/KelmarPatrol.1.gz)
+add_custom_command(OUTPUT ${KP_CHANGELOG_GZ}
+                   COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/res/linux/deb/changelog > ${KP_CHANGELOG_GZ}
+                   DEPENDS res/linux/deb/changelog VERBATIM)
+add_custom_command(OUTPUT ${KP_MANUAL_GZ}
+                   COMMAND gzip -9nc ${CMAKE_CURRENT_SOURCE_DIR}/res/linux/deb/KelmarPatrol.1 > ${KP_MANUAL_GZ}
+                   DEPENDS res/linux/deb/KelmarPatrol.1 VERBATIM)
+add_custom_target(kp_package_docs ALL DEPENDS ${KP_CHANGELOG_GZ} ${KP_MANUAL_GZ})
+install(FILES res/linux/deb/copyright ${KP_CHANGELOG_GZ} DESTINATION ${KP_DOC_DIR})
+install(FILES ${KP_MANUAL_GZ} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_CONTACT "The KelmarPatrol developers <kelmarpatrol@example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "editor for the careers of a submarine simulation")
@@ -50,7 +66,8 @@ rewrites the career's files through temporary files that replace the\n\
 originals only once they are complete.")
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A tool for a game's files, not a game: Debian's section for such utilities.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 # dpkg-shlibdeps names the Qt libraries the program links; the platform
 # plugins it needs to open a window are loaded at run time, so named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)

@@ -17,9 +17,11 @@ qt_plugins=$(qtpaths6 --query QT_INSTALL_PLUGINS)
 
 rm -rf "$out"
 mkdir -p "$out/stage" "$folder/lib" "$folder/licenses"
-# The same program, desktop entry, icons and AppStream file as the .deb.
+# The same program, desktop entry, icons and AppStream file as the .deb; the
+# Debian package's own documents stay out (LICENSE and README stand at the top).
 cmake --install "$build" --prefix "$out/stage" --strip >/dev/null
 mv "$out/stage/bin/KelmarPatrol" "$folder/"
+rm -rf "$out/stage/share/doc" "$out/stage/share/man"
 mv "$out/stage/share" "$folder/share"
 rm -rf "$out/stage"
 cp res/linux/qt.conf res/linux/README res/linux/install-desktop-entry LICENSE "$folder/"

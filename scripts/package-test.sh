@@ -16,7 +16,7 @@ VERSION=$(sed -n 's/^project(KelmarPatrol VERSION \([0-9.]*\) .*/\1/p' CMakeList
 SIZES=(16 32 48 64 128 256)
 
 bash scripts/install-deps.sh desktop-file-utils appstream file python3 unzip wine wine64 \
-  xvfb x11-utils weston
+  xvfb x11-utils x11-apps weston lintian
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -113,12 +113,14 @@ tarball_holds() {
   done
 }
 check "the tarball holds the folder $folder_name: program, qt.conf, README, licences, entry, icons, AppStream file, Qt, X11 and Wayland" tarball_holds
+echo "     the folder takes $(du -sm "$folder" | cut -f1) MiB, its tarball $(($(stat -c %s "$tarball") / 1048576)) MiB"
 by_runpath() {
   file -b "$folder/KelmarPatrol" | grep -q '^ELF 64-bit' &&
     readelf -d "$folder/KelmarPatrol" | grep -qF 'Library runpath: [$ORIGIN/lib]'
 }
 check "KelmarPatrol in it is the program, finding its libraries through RUNPATH \$ORIGIN/lib" by_runpath
 
+declare -A needed=()
 base=$(awk '{ sub(/#.*/, "") } NF { print $1 }' res/linux/base-libraries.txt)
 elf_files() { find "$folder" -type f \( -name '*.so*' -o -name KelmarPatrol \); }
 needs_only_base() {
@@ -136,13 +138,35 @@ needs_only_base() {
 check "every library a file of the folder needs is in its lib/ or a base library" needs_only_base
 carries_no_base() { ! find "$folder/lib" -type f -printf '%f\n' | grep -xF "$base"; }
 check "its lib/ carries no base library" carries_no_base
-old_c_library() {
-  local newest
-  newest=$(elf_files | xargs objdump -T | grep -o 'GLIBC_[0-9.]*' | sort -uV | tail -n 1)
-  echo "needs $newest"
-  [ "$(printf '%s\n' "$newest" GLIBC_2.36 | sort -V | tail -n 1)" = GLIBC_2.36 ]
+# The newest symbol version of each of the C library, the C++ library and its
+# ABI that any file of the folder needs, as the dynamic loader will ask for them.
+newest_needed() {
+  elf_files | tr '\n' '\0' | xargs -0 objdump -T | grep -o "\b$1_[0-9.]*[0-9]" | sort -uV | tail -n 1
 }
-check "it needs no C library newer than Debian 12's, 2.36" old_c_library
+for family in GLIBC GLIBCXX CXXABI; do
+  needed[$family]=$(newest_needed "$family")
+done
+echo "     the folder needs ${needed[GLIBC]}, ${needed[GLIBCXX]} and ${needed[CXXABI]}"
+# The README names the floor as these symbol versions; every one it names
+# must be the one measured, so the floor it states is never stale.
+readme_states_floor() {
+  local family stated ok=0
+  for family in GLIBC GLIBCXX CXXABI; do
+    stated=$(grep -o "\b${family}_[0-9.]*[0-9]" README.md | sort -u)
+    if [ "$stated" != "${needed[$family]}" ]; then
+      echo "the README names '${stated//$'\n'/ }' for $family; the folder needs ${needed[$family]}"
+      ok=1
+    fi
+  done
+  # Both READMEs also name the C library as "glibc 2.NN".
+  stated=$(grep -oh 'glibc [0-9.]*[0-9]' README.md res/linux/README | sort -u)
+  if [ "$stated" != "glibc ${needed[GLIBC]#GLIBC_}" ]; then
+    echo "the READMEs name '${stated//$'\n'/, }'; the folder needs glibc ${needed[GLIBC]#GLIBC_}"
+    ok=1
+  fi
+  return "$ok"
+}
+check "the READMEs state the folder's floor: ${needed[GLIBC]}, ${needed[GLIBCXX]}, ${needed[CXXABI]}" readme_states_floor
 
 # The system's Qt libraries, its plugins and every library the folder carries
 # get an empty file (or folder) bound over them in a private mount namespace,
@@ -158,8 +182,18 @@ for target in sys.argv[4:4 + count]:
 os.execv(sys.argv[4 + count], sys.argv[4 + count:])
 '
 system_libs=$(qtpaths6 --query QT_INSTALL_LIBS)
+# A base library the folder loads (GTK, for the GTK 3 theme) takes what it
+# needs from the system, as it does on any desktop, also a library the
+# folder carries for itself but has not loaded yet (Wayland's on X11): those
+# stay in sight. The folder's own files find their copies first, by RUNPATH.
+base_needs=$(elf_files | tr '\n' '\0' | xargs -0 objdump -p | awk '$1 == "NEEDED" { print $2 }' |
+  sort -u | grep -xF "$base" | while read -r soname; do
+  path=$(ldconfig -p | awk -v soname="$soname" '$1 == soname && /x86-64/ { print $NF; exit }')
+  [ -n "$path" ] && ldd "$path" | awk '$2 == "=>" { print $1 }'
+done | sort -u)
 hidden=("$(qtpaths6 --query QT_INSTALL_PLUGINS)")
 for lib in "$system_libs"/libQt6*.so.6 "$folder"/lib/*; do
+  grep -qxF "$(basename "$lib")" <<<"$base_needs" && continue
   lib=$system_libs/$(basename "$lib")
   [ -e "$lib" ] && hidden+=("$(realpath "$lib")")
 done
@@ -204,6 +238,66 @@ DISPLAY=:$(cat "$work/display")
 export DISPLAY
 x11_shown() { xwininfo -name "$caption" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 check "the folder's program opens its window on the demo careers on X11, the system's Qt hidden" opens_window xcb x11_shown
+
+# The desktop's colours and font size through Qt's GTK 3 theme: GTK's dark
+# Adwaita and a 16-point font in GTK's settings, as GNOME or Xfce set them.
+# The folder's program, the system's Qt hidden, must look as the program
+# built on the system's Qt does: as large, and as dark.
+gtk_config=$work/gtk-config
+mkdir -p "$gtk_config/gtk-3.0"
+printf '[Settings]\ngtk-font-name=Sans 16\ngtk-application-prefer-dark-theme=1\n' \
+  >"$gtk_config/gtk-3.0/settings.ini"
+# The mean brightness (0 to 255) of a window's picture from xwd, 32 bits a pixel.
+brightness_py='
+import struct, sys
+data = sys.stdin.buffer.read()
+h = struct.unpack(">25I", data[:100])
+width, height, line, start = h[4], h[5], h[12], h[0] + h[19] * 12
+total = 0
+for y in range(height):
+    row = data[start + y * line:start + y * line + width * 4]
+    total += sum(row[x + 2] * 299 + row[x + 1] * 587 + row[x] * 114 for x in range(0, width * 4, 4))
+print(total // (width * height * 1000))
+'
+# window_look THEME COMMAND...: starts the command on the demo careers, with
+# the dark GTK theme or (THEME "light") none, and prints its window's width,
+# height and mean brightness once it has been shown for two seconds.
+window_look() {
+  local theme=$1 pid id look=""
+  shift
+  if [ "$theme" = dark ]; then
+    (XDG_CONFIG_HOME=$gtk_config GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
+      QT_QPA_PLATFORM=xcb "$@" "$work/cfg") >"$work/look.log" 2>&1 &
+  else
+    (unset QT_QPA_PLATFORMTHEME GTK_THEME && QT_QPA_PLATFORM=xcb "$@" "$work/cfg") \
+      >"$work/look.log" 2>&1 &
+  fi
+  pid=$!
+  for _ in $(seq 100); do
+    id=$(xwininfo -name "$caption" 2>/dev/null | awk '/Window id:/ { print $4 }')
+    if [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
+      sleep 2
+      look="$(xwininfo -id "$id" | awk '/Width:/ { w = $2 } /Height:/ { h = $2 } END { print w, h }') $(xwd -silent -id "$id" | python3 -c "$brightness_py")"
+      break
+    fi
+    sleep 0.2
+  done
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  echo "$look"
+}
+read -r system_w system_h system_dark <<<"$(window_look dark "$PWD/build/package/KelmarPatrol")"
+read -r folder_w folder_h folder_dark <<<"$(window_look dark hidden_run "$folder/KelmarPatrol")"
+read -r light_w light_h folder_light <<<"$(window_look light hidden_run "$folder/KelmarPatrol")"
+echo "     dark GTK theme, 16 points: the system's build ${system_w}x${system_h}, brightness ${system_dark};" \
+  "the folder's ${folder_w}x${folder_h}, brightness ${folder_dark}; without a theme ${light_w}x${light_h}, brightness ${folder_light}"
+in_desktop_look() {
+  [ -n "$system_dark" ] && [ -n "$folder_dark" ] && [ -n "$folder_light" ] &&
+    [ "$system_dark" -lt 100 ] && [ "$folder_dark" -lt 100 ] && [ "$folder_light" -gt 150 ] &&
+    [ "$folder_w" = "$system_w" ] && [ "$folder_h" = "$system_h" ] &&
+    [ "$folder_w" -gt "$light_w" ] && [ "$folder_h" -gt "$light_h" ]
+}
+check "under a dark GTK theme at 16 points on X11 the folder's program turns dark and grows, as the system's build does" in_desktop_look
 unset DISPLAY
 
 mkdir -m 700 "$work/runtime"
@@ -266,6 +360,22 @@ check "Version is $VERSION" field_is Version "$VERSION"
 depends_on() { dpkg-deb -f "$deb" Depends | tr ',' '\n' | grep -qE "^ *$1( |$)"; }
 check "Depends names libqt6widgets6" depends_on libqt6widgets6
 check "Depends names qt6-qpa-plugins (the window system's plugins)" depends_on qt6-qpa-plugins
+check "Section is utils" field_is Section utils
+for file in share/doc/$NAME/copyright share/doc/$NAME/changelog.gz share/man/man1/KelmarPatrol.1.gz; do
+  check "the package holds $file" lists "$file"
+done
+# Debian's own judge of a package: errors fail, warnings are shown.
+lintian_clean() {
+  lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+  cat "$work/lintian.log"
+  ! grep -q '^E: ' "$work/lintian.log"
+}
+if command -v lintian >/dev/null; then
+  check "lintian finds no error in $(basename "$deb")" lintian_clean
+  sed -n 's/^/     /; /^     [WI]: /p' "$work/lintian.log"
+else
+  echo "skip lintian: it is not installed"
+fi
 
 # --- The files it ships. --------------------------------------------------
 root=$work/root

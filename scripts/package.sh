@@ -20,8 +20,10 @@ case "${1:-}" in
 esac
 
 # dpkg-shlibdeps (dpkg-dev) finds the libraries the program needs, with file;
-# patchelf gives the folder's files their RUNPATH.
-linux_tools=(dpkg-dev file patchelf qt6-wayland)
+# patchelf gives the folder's files their RUNPATH; the folder carries the
+# platform themes of the last two.
+linux_tools=(dpkg-dev file patchelf qt6-wayland qt6-gtk-platformtheme
+  qt6-xdgdesktopportal-platformtheme)
 windows_tools=(g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64 zip)
 if [ "$windows" -eq 1 ]; then
   if ! bash scripts/install-deps.sh "${linux_tools[@]}" "${windows_tools[@]}" ||

@@ -36,7 +36,8 @@ int main(int argc, char** argv) {
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
     if (line.action != kp::CommandLine::Action::Run ||
-        !kp::StartProgram(dialog, random, line, folders, NoChoice)) {
+        kp::StartProgram(dialog, random, line, folders, NoChoice, [](const std::string&) {}) !=
+            kp::StartOutcome::Opened) {
         return 1;
     }
     SetTimer(nullptr, 0, 0, Quit);

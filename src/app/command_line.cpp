@@ -102,6 +102,20 @@ CommandLine Error(const std::string& what) {
     return Told(CommandLine::Action::Error, kProgram + ": " + what + "\n" + kTryHelp);
 }
 
+// A name that is no folder may come from a file dropped on the program or its
+// menu entry, where the box is all the player sees: the whole path, and what
+// to give instead.
+CommandLine NotAFolder(const std::string& named, const std::filesystem::path& path, bool isFile) {
+    CommandLine line = Error((isFile ? "not a folder: '" : "no such folder: '") + named + "'");
+    line.folder = path;
+    line.boxText = (isFile ? "'" + Utf8FromPath(path) + "' is a file, not a folder."
+                           : "There is no folder '" + Utf8FromPath(path) + "'.") +
+                   "\nGive " + kProgram +
+                   " the simulation's configuration folder, the folder that holds 'careers', or "
+                   "one career's folder.\n";
+    return line;
+}
+
 }  // namespace
 
 CommandLine HelpCommand(const SearchFacts& search) {
@@ -141,7 +155,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
     }
     const std::filesystem::path folder = workingDirectory / PathFromUtf8(named.front());
     if (!ops.IsFolder(folder)) {
-        return Error("no such folder: '" + named.front() + "'");
+        return NotAFolder(named.front(), folder.lexically_normal(),
+                          ops.OpenRead(folder) != nullptr);
     }
     return {CommandLine::Action::Run, folder.lexically_normal(), true, {}, {}};
 }

@@ -17,9 +17,11 @@ struct CommandLine {
     enum class Action { Run, Help, Version, Error };
 
     Action action = Action::Run;
-    std::filesystem::path folder;  // with Run: the folder named, else the working directory
-    bool folderNamed = false;      // with Run: whether a folder was named
-    std::string text;              // with Help, Version and Error: what to print
+    // With Run: the folder named, else the working directory; with Error: the
+    // path named when it is no folder, else empty.
+    std::filesystem::path folder;
+    bool folderNamed = false;  // with Run: whether a folder was named
+    std::string text;          // with Help, Version and Error: what to print
     // The same for a message box, which breaks its lines itself: one line a paragraph.
     std::string boxText;
 };

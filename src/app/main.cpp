@@ -1,7 +1,9 @@
 // KelmarPatrol [FOLDER]: start-up on the configuration folder, then the main window.
 #include <QApplication>
+#include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/command_line.h"
@@ -19,10 +21,29 @@
 
 namespace {
 
-// Help, version and mistakes are answered before any window system is needed.
-int Answer(const kp::CommandLine& line) {
+// Whether a box would be seen: a display to show it on, and a Qt platform
+// that draws on it (not the tests' offscreen one).
+bool BoxCanBeSeen() {
+    const auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value != nullptr && *value != '\0';
+    };
+    const char* platform = std::getenv("QT_QPA_PLATFORM");
+    const std::string_view qpa = platform != nullptr ? platform : "";
+    return (set("DISPLAY") || set("WAYLAND_DISPLAY")) && !qpa.starts_with("offscreen") &&
+           !qpa.starts_with("minimal");
+}
+
+// Help, version and mistakes are answered before any window system is
+// needed; a name that is no folder also in a box, since a file dropped on
+// the menu entry has no terminal to read standard error in.
+int Answer(const kp::CommandLine& line, int argc, char** argv) {
     const bool error = line.action == kp::CommandLine::Action::Error;
     (error ? std::cerr : std::cout) << line.text;
+    if (error && !line.folder.empty() && BoxCanBeSeen()) {
+        const QApplication app(argc, argv);
+        kp::ShowProgramMessage(nullptr, line.boxText, kp::MessageButtons::Ok);
+    }
     return error ? kp::kUsageErrorStatus : 0;
 }
 
@@ -35,7 +56,7 @@ int main(int argc, char** argv) {
     const kp::CommandLine line =
         kp::ReadArguments(std::vector<std::string>(argv + 1, argv + argc), folders);
     if (line.action != kp::CommandLine::Action::Run) {
-        return Answer(line);
+        return Answer(line, argc, argv);
     }
 
     QApplication app(argc, argv);
@@ -45,10 +66,18 @@ int main(int argc, char** argv) {
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartProgram(dialog, random, line, folders, kp::ChooseFolder)) {
-        kp::ShowProgramMessage(nullptr, kp::NoCareersFoundMessage(dialog.m_szCfgPath),
-                               kp::MessageButtons::Ok);
-        return 0;
+    const auto tell = [](const std::string& text) {
+        kp::ShowProgramMessage(nullptr, text, kp::MessageButtons::Ok);
+    };
+    switch (kp::StartProgram(dialog, random, line, folders, kp::ChooseFolder, tell)) {
+        case kp::StartOutcome::Opened:
+            break;
+        case kp::StartOutcome::NoCareers:
+            tell(kp::NoCareersFoundMessage(dialog.m_szCfgPath));
+            return 0;
+        case kp::StartOutcome::NoFolderChosen:
+            tell(kp::NoFolderChosenMessage());
+            return 0;
     }
     kp::PatrolWindow window(dialog);
     window.exec();

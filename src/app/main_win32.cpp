@@ -50,8 +50,12 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
 
     kp::RandomSource random;
     kp::CKelmarPatrol2Dlg dialog(kp::SystemFileOps(), random);
-    if (!kp::StartProgram(dialog, random, line, folders, kp::ChooseFolder)) {
-        kp::ShowProgramMessage(nullptr, kp::kNoCareersMessage, kp::MessageButtons::Ok);
+    const auto tell = [](const std::string& text) {
+        kp::ShowProgramMessage(nullptr, text, kp::MessageButtons::Ok);
+    };
+    if (kp::StartProgram(dialog, random, line, folders, kp::ChooseFolder, tell) !=
+        kp::StartOutcome::Opened) {
+        tell(kp::kNoCareersMessage);
         return 0;
     }
     kp::PatrolWindow window(dialog);

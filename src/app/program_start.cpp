@@ -51,12 +51,30 @@ std::string NoCareersFoundMessage(std::string_view cfgFolder) {
            " FOLDER. Started without FOLDER, it asks for one again where it finds none.";
 }
 
-bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
-                  const UserFolders& folders, const FolderChooser& choose) {
-    const FolderToOpen start =
+std::string NoFolderChosenMessage() {
+    const std::string program(kProgramName);
+    return "No configuration folder was chosen, so " + program +
+           " has nothing to open.\nTo choose one, start " + program +
+           " again from the menu and choose the folder that holds 'careers', or drop that "
+           "folder on the menu entry's icon, or name it in a terminal: " +
+           program + " FOLDER.";
+}
+
+StartOutcome StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
+                          const UserFolders& folders, const FolderChooser& choose,
+                          const std::function<void(const std::string&)>& tell) {
+    const std::optional<FolderToOpen> start =
         SettleFolderToOpen({line.folder, line.folderNamed}, SystemFileOps(), folders, choose);
-    dlg.SelectOnOpening(start.careerToSelect);
-    return StartInConfigFolder(dlg, random, ClockSeed(), SystemFileOps(), start.cfg);
+    if (!start) {
+        return StartOutcome::NoFolderChosen;
+    }
+    if (!start->notice.empty()) {
+        tell(start->notice);
+    }
+    dlg.SelectOnOpening(start->careerToSelect);
+    return StartInConfigFolder(dlg, random, ClockSeed(), SystemFileOps(), start->cfg)
+               ? StartOutcome::Opened
+               : StartOutcome::NoCareers;
 }
 
 bool StartInConfigFolder(CKelmarPatrol2Dlg& dlg, RandomSource& random, std::uint32_t seed,

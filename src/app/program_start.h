@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,6 +33,10 @@ inline const std::string kNoCareersMessage =
 // in a Windows folder: the folder looked in, and how to give another.
 std::string NoCareersFoundMessage(std::string_view cfgFolder);
 
+// On Linux, after Cancel in the folder chooser: nothing was chosen, and how
+// to choose, from the menu as from a terminal.
+std::string NoFolderChosenMessage();
+
 // The program's arguments, without its name, read in the working directory
 // on the system's files.
 CommandLine ReadArguments(const std::vector<std::string>& args, const UserFolders& folders);
@@ -42,12 +47,20 @@ CommandLine ReadArguments(const std::vector<std::string>& args,
                           const std::filesystem::path& workingDirectory, FileOps& ops,
                           const UserFolders& folders);
 
+enum class StartOutcome {
+    Opened,          // the window is to open
+    NoCareers,       // the folder settled holds no career
+    NoFolderChosen,  // none was found and the chooser was cancelled
+};
+
 // For a command line that asks for the window: the configuration folder
-// settled (`choose` is asked only when none is found), the career it names
-// selected on opening, then StartInConfigFolder with ClockSeed. False when
-// the program is to end with kNoCareersMessage instead of opening its window.
-bool StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
-                  const UserFolders& folders, const FolderChooser& choose);
+// settled (`choose` is asked only when none is found, and `tell` shows what
+// the player must hear of the choice), the career it names selected on
+// opening, then StartInConfigFolder with ClockSeed. Unless Opened, the
+// program ends with its message instead of opening its window.
+StartOutcome StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,
+                          const UserFolders& folders, const FolderChooser& choose,
+                          const std::function<void(const std::string&)>& tell);
 
 // The one seeding of the random source, then the careers of `cfgFolder`
 // listed in the dialog, at most kMaxCareers of them, with the window's

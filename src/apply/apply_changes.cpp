@@ -229,7 +229,8 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         return result;
     }
 
-    // Every file the change needs must be there before the first one is touched.
+    // Every file the change needs must be there, and may be replaced, before
+    // the first one is touched.
     const bool tankerAtBase = request.base.AtTanker() && request.seaStatus == SeaStatus::kAtBase;
     const struct {
         const SeenFile* file;
@@ -248,6 +249,10 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
             untouched.push_back(file);
         } else if (!CanOpenForReading(ops, file->path)) {
             dialogue.show(CannotOpenText(*messages, file->path, ops.LastOpenFailure()));
+            return result;
+        } else if (const ReadOnlyPart part = ops.ReadOnlyPartOf(file->path);
+                   part != ReadOnlyPart::None) {
+            dialogue.show(ReadOnlyText(*messages, file->path, part));
             return result;
         } else if (file != &seen.history) {
             copiedLater.push_back(file);

@@ -112,6 +112,14 @@ std::string CannotOpenText(const WriterMessages& messages, const std::filesystem
     return CannotOpenMessage(*messages.file, FileTask::Rewrite, file.parent_path(), failure);
 }
 
+std::string ReadOnlyText(const WriterMessages& messages, const std::filesystem::path& file,
+                         ReadOnlyPart part) {
+    if (!messages.file) {
+        return messages.failed;
+    }
+    return ReadOnlyMessage(*messages.file, part, file.parent_path(), messages.failed);
+}
+
 int HitsOf(const Writer& writer, const PreparedFile& prepared, std::string_view key) {
     for (std::size_t i = 0; i < writer.keys.size() && i < prepared.hits.size(); ++i) {
         if (writer.keys[i].key == key) {

@@ -77,4 +77,21 @@ std::string CannotOpenMessage(CareerFileKind file, FileTask task,
     return "Your '" + name + "' file cannot be read: " + failure.detail + ".";
 }
 
+std::string ReadOnlyMessage(CareerFileKind file, ReadOnlyPart part,
+                            const std::filesystem::path& careerFolder, std::string_view windows) {
+    if (messagesInUse == MessagePlatform::Windows || part == ReadOnlyPart::None) {
+        return std::string(windows);
+    }
+    const std::string name(kFileTexts[static_cast<std::size_t>(file)].name);
+    if (part == ReadOnlyPart::File) {
+        return "Your '" + name +
+               "' file is read-only, so nothing was written.\nMake it writable (in its "
+               "properties in the file manager, or with chmod u+w) and press Make Changes again.";
+    }
+    return "The career's folder '" + Utf8FromPath(careerFolder) + "' is read-only, so your '" +
+           name +
+           "' file cannot be replaced and nothing was written.\nMake the folder writable and "
+           "press Make Changes again.";
+}
+
 }  // namespace kp

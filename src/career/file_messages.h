@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 #include "platform/file_ops.h"
 
@@ -32,5 +33,11 @@ void UseMessagesOf(MessagePlatform platform);
 std::string CannotOpenMessage(CareerFileKind file, FileTask task,
                               const std::filesystem::path& careerFolder,
                               const OpenFailure& failure);
+
+// The message for `file` of the career in `careerFolder`, which "Make
+// Changes" may not replace because `part` is read-only, before anything was
+// written; in the Windows words, the writer's own `windows`.
+std::string ReadOnlyMessage(CareerFileKind file, ReadOnlyPart part,
+                            const std::filesystem::path& careerFolder, std::string_view windows);
 
 }  // namespace kp

@@ -32,15 +32,15 @@ FolderToOpen ConfigFolderOf(FileOps& ops, const fs::path& given) {
         folder = folder.parent_path();
     }
     if (HoldsCareers(ops, folder) || !folder.has_parent_path()) {
-        return {folder, {}};
+        return {folder, {}, {}};
     }
     if (NamedCareers(folder)) {
-        return {folder.parent_path(), {}};
+        return {folder.parent_path(), {}, {}};
     }
     if (NamedCareers(folder.parent_path())) {
-        return {folder.parent_path().parent_path(), Utf8FromPath(folder.filename())};
+        return {folder.parent_path().parent_path(), Utf8FromPath(folder.filename()), {}};
     }
-    return {folder, {}};
+    return {folder, {}, {}};
 }
 
 std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& ops,
@@ -55,26 +55,27 @@ std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& 
     }
     if (const auto remembered = RememberedFolder(ops, folders.settingsFile);
         remembered && HoldsCareers(ops, *remembered)) {
-        return FolderToOpen{*remembered, {}};
+        return FolderToOpen{*remembered, {}, {}};
     }
     if (const auto found = FindConfigFolder(ops, folders)) {
-        return FolderToOpen{*found, {}};
+        return FolderToOpen{*found, {}, {}};
     }
     return std::nullopt;
 }
 
-FolderToOpen SettleFolderToOpen(const GivenFolder& given, FileOps& ops, const UserFolders& folders,
-                                const FolderChooser& choose) {
+std::optional<FolderToOpen> SettleFolderToOpen(const GivenFolder& given, FileOps& ops,
+                                               const UserFolders& folders,
+                                               const FolderChooser& choose) {
     if (auto found = FindFolderToOpen(given, ops, folders)) {
-        return *found;
+        return found;
     }
     const std::optional<fs::path> chosen = choose();
     if (!chosen) {
-        return {given.path, {}};
+        return std::nullopt;
     }
     FolderToOpen start = ConfigFolderOf(ops, *chosen);
     if (HoldsCareers(ops, start.cfg)) {
-        RememberFolder(ops, folders.settingsFile, start.cfg);
+        start.notice = RememberFolder(ops, folders.settingsFile, start.cfg);
     }
     return start;
 }

@@ -21,6 +21,8 @@ struct GivenFolder {
 struct FolderToOpen {
     std::filesystem::path cfg;
     std::string careerToSelect;  // empty: none
+    // What the player is told before the window opens; empty: nothing.
+    std::string notice;
 };
 
 // What the user meant by `given`: the configuration folder itself; or, for
@@ -40,9 +42,10 @@ std::optional<FolderToOpen> FindFolderToOpen(const GivenFolder& given, FileOps& 
 using FolderChooser = std::function<std::optional<std::filesystem::path>()>;
 
 // FindFolderToOpen, else the folder the user chooses, which is remembered for
-// the next start when it holds `careers`; on Cancel the working directory,
-// where discovery finds no careers and the program ends with its message.
-FolderToOpen SettleFolderToOpen(const GivenFolder& given, FileOps& ops, const UserFolders& folders,
-                                const FolderChooser& choose);
+// the next start when it holds `careers` (the notice tells when it cannot
+// be); on Cancel none, and the program ends with its message.
+std::optional<FolderToOpen> SettleFolderToOpen(const GivenFolder& given, FileOps& ops,
+                                               const UserFolders& folders,
+                                               const FolderChooser& choose);
 
 }  // namespace kp

@@ -31,18 +31,29 @@ std::optional<std::filesystem::path> RememberedFolder(FileOps& ops,
     return PathFromUtf8(folder);
 }
 
-void RememberFolder(FileOps& ops, const std::filesystem::path& settingsFile,
-                    const std::filesystem::path& folder) {
+std::string RememberFolder(FileOps& ops, const std::filesystem::path& settingsFile,
+                           const std::filesystem::path& folder) {
     if (settingsFile.empty()) {
-        return;
+        return {};
     }
+    const auto notKept = [&](const std::string& reason) {
+        return "The folder you chose cannot be kept for the next start: the settings file '" +
+               Utf8FromPath(settingsFile) + "' cannot be written (" + reason +
+               ").\nThe next start asks for the folder again.";
+    };
+    if (const std::string reason = ops.MakeFolders(settingsFile.parent_path()); !reason.empty()) {
+        return notKept(reason);
+    }
+    const auto file = ops.Create(settingsFile);
+    if (!file) {
+        return notKept(ops.LastOpenFailure().detail);
+    }
+    // A file cut short names a folder without careers, which the next start passes over.
     const std::string line = std::string(kFolderKey) + Utf8FromPath(folder) + "\n";
-    if (const auto file = ops.Create(settingsFile)) {
-        // A file cut short names a folder without careers, which the next start passes over.
-        if (file->Write(line.data(), line.size())) {
-            file->Close();
-        }
+    if (!file->Write(line.data(), line.size()) || !file->Close()) {
+        return notKept("the disk did not take it whole");
     }
+    return {};
 }
 
 }  // namespace kp

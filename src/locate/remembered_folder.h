@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <optional>
+#include <string>
 
 #include "platform/file_ops.h"
 
@@ -13,9 +14,11 @@ namespace kp {
 std::optional<std::filesystem::path> RememberedFolder(FileOps& ops,
                                                       const std::filesystem::path& settingsFile);
 
-// Keeping it is a convenience: when the file cannot be written, the next
+// Keeps `folder` in `settingsFile`, making the folders above it that are
+// missing (a new account has no ~/.config). Empty when it was kept; else what
+// the player is told: the file, why it cannot be written, and that the next
 // start asks again.
-void RememberFolder(FileOps& ops, const std::filesystem::path& settingsFile,
-                    const std::filesystem::path& folder);
+std::string RememberFolder(FileOps& ops, const std::filesystem::path& settingsFile,
+                           const std::filesystem::path& folder);
 
 }  // namespace kp

@@ -28,6 +28,17 @@ bool NamesFolder(const fs::path& path) {
     return fs::is_directory(path, ec);
 }
 
+// The standard library's, alike on both systems: the folders get the
+// permissions the user's umask (or the parent's inheritance) gives.
+std::string MakeFoldersOf(const fs::path& folder) {
+    std::error_code ec;
+    fs::create_directories(folder, ec);
+    if (!ec && !fs::is_directory(folder, ec)) {
+        ec = std::make_error_code(std::errc::not_a_directory);
+    }
+    return ec ? ec.message() : std::string();
+}
+
 // The system's words for an error, as one line without the closing stop
 // some systems add, to stand inside a sentence of our own.
 std::string SystemErrorText(int error) {
@@ -316,12 +327,14 @@ class SystemOps final : public FileOps {
     }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
         const std::wstring name = Extended(path);
-        if (!RemoveLeftover(name)) {
-            return nullptr;
-        }
-        HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                               FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+        HANDLE h = RemoveLeftover(name)
+                       ? CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                     FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr)
+                       : INVALID_HANDLE_VALUE;
         if (h == INVALID_HANDLE_VALUE) {
+            const DWORD error = GetLastError();
+            lastFailure_ = {OpenFailureOf(error, name).cause,
+                            SystemErrorText(static_cast<int>(error))};
             return nullptr;
         }
         return std::make_unique<WinOutput>(h);
@@ -359,6 +372,12 @@ class SystemOps final : public FileOps {
         return MoveFileExW(Extended(from).c_str(), Extended(to).c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
+    // A folder's read-only attribute only marks it for Explorer; what its
+    // access list forbids shows when the temporary file is created.
+    ReadOnlyPart ReadOnlyPartOf(const fs::path& file) override {
+        return ReadOnly(file) ? ReadOnlyPart::File : ReadOnlyPart::None;
+    }
+    std::string MakeFolders(const fs::path& folder) override { return MakeFoldersOf(folder); }
     bool Remove(const fs::path& path) override { return DeleteFileW(Extended(path).c_str()) != 0; }
     bool IsFolder(const fs::path& path) override { return NamesFolder(path); }
     // Names and times as the system keeps them, pre-1970 times included,
@@ -677,12 +696,13 @@ class SystemOps final : public FileOps {
     }
     std::unique_ptr<OutputFile> Create(const fs::path& path) override {
         // unlink() takes a link itself, never what it points to.
-        if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-            return nullptr;
-        }
+        const bool freed = ::unlink(path.c_str()) == 0 || errno == ENOENT;
         const int fd =
-            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+            freed ? ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666)
+                  : -1;
         if (fd < 0) {
+            const int error = errno;
+            lastFailure_ = {OpenFailureOf(error, false).cause, SystemErrorText(error)};
             return nullptr;
         }
         return std::make_unique<PosixOutput>(fd);
@@ -728,6 +748,21 @@ class SystemOps final : public FileOps {
         SyncFolder(to);
         return true;
     }
+    // As Replace judges the file, and as the folder's permissions (or a
+    // read-only mount) let this user create the temporary file beside it.
+    ReadOnlyPart ReadOnlyPartOf(const fs::path& file) override {
+        struct stat target {};
+        bool exists = false;
+        if (ReadOnlyAt(AT_FDCWD, file.c_str(), 0, target, exists)) {
+            return ReadOnlyPart::File;
+        }
+        const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
+        if (::access(folder.c_str(), W_OK | X_OK) != 0 && (errno == EACCES || errno == EROFS)) {
+            return ReadOnlyPart::Folder;
+        }
+        return ReadOnlyPart::None;
+    }
+    std::string MakeFolders(const fs::path& folder) override { return MakeFoldersOf(folder); }
     bool Remove(const fs::path& path) override { return ::unlink(path.c_str()) == 0; }
     std::optional<std::vector<DirEntry>> List(const fs::path& dir) override;
     bool IsFolder(const fs::path& path) override { return NamesFolder(path); }

@@ -102,7 +102,15 @@ enum class OpenFailureCause {
 
 struct OpenFailure {
     OpenFailureCause cause = OpenFailureCause::Missing;
-    std::string detail;  // with Other: the system's words for the error
+    // With Other, and after a failed Create: the system's words for the error.
+    std::string detail;
+};
+
+// What keeps a new file from taking a file's place, as the player can mend it.
+enum class ReadOnlyPart {
+    None,
+    File,    // nobody may write to the file: it is kept as it is
+    Folder,  // no file may be created in its folder
 };
 
 class FileOps {
@@ -117,7 +125,7 @@ class FileOps {
     // that nothing outside the folder is read or put back through it.
     virtual std::unique_ptr<InputFile> OpenOwnFile(const std::filesystem::path& folder,
                                                    const std::filesystem::path& relative) = 0;
-    // Why the last OpenRead or OpenOwnFile that returned nothing failed.
+    // Why the last OpenRead, OpenOwnFile or Create that returned nothing failed.
     virtual OpenFailure LastOpenFailure() const = 0;
     // Creates a new file of our own under the name: whatever lay there
     // before (a leftover file, or a link, which is removed and not followed)
@@ -126,6 +134,13 @@ class FileOps {
     // Puts `from` in the place of `to` in one step; `to` may exist and is then
     // replaced, and `from` takes its permissions. A read-only `to` stays.
     virtual bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
+    // Whether a file made beside `file` could take its place (Create, then
+    // Replace), asked before a change writes anything.
+    virtual ReadOnlyPart ReadOnlyPartOf(const std::filesystem::path& file) = 0;
+    // Makes `folder` and every missing folder above it, with the user's
+    // default permissions; empty when it is there, else the system's words for
+    // why not.
+    virtual std::string MakeFolders(const std::filesystem::path& folder) = 0;
     // Swaps the two names in one step, `from` taking the permissions of
     // `to`: what `to` held is then under `from`, to be checked.
     virtual ExchangeResult Exchange(const std::filesystem::path& from,

@@ -3,6 +3,7 @@
 #include "apply/apply_changes.h"
 #include "apply/undo_changes.h"
 #include "career/career_files.h"
+#include "career/file_messages.h"
 #include "platform/path_text.h"
 #include "ui/patrol_dialog.h"
 
@@ -11,6 +12,13 @@ namespace kp {
 void CKelmarPatrol2Dlg::OnOK() {
     UpdateData(true);
     if (m_strGrid.empty() || !careerLoaded_) {
+        // A career shown selected whose files could not be read: on Linux it
+        // is read again, so the player hears which file is wrong, or sees it
+        // now that it is mended, instead of being asked for a career.
+        if (!careerLoaded_ && !m_strCareer.empty() && MessagesInUse() == MessagePlatform::Linux) {
+            OnSelchangeCareerList();
+            return;
+        }
         AskForCareer();
         return;
     }

@@ -46,9 +46,15 @@ TEST(CommandLine, AFolderIsLookedForInTheFilesGiven) {
     const CommandLine line = ParseCommandLine({"cfg/careers"}, "/games", ops);
     EXPECT_EQ(line.action, Action::Run);
     EXPECT_EQ(line.folder, fs::path("/games/cfg/careers").lexically_normal());
-    EXPECT_EQ(ParseCommandLine({"cfg/careers/Prien/patrols.cfg"}, "/games", ops).text,
-              "KelmarPatrol: no such folder: 'cfg/careers/Prien/patrols.cfg'\n"
+    const CommandLine file = ParseCommandLine({"cfg/careers/Prien/patrols.cfg"}, "/games", ops);
+    EXPECT_EQ(file.text,
+              "KelmarPatrol: not a folder: 'cfg/careers/Prien/patrols.cfg'\n"
               "Try 'KelmarPatrol --help'.\n");
+    // The box names the whole path, in the system's separators.
+    EXPECT_EQ(file.boxText,
+              "'" + fs::path("/games/cfg/careers/Prien/patrols.cfg").lexically_normal().string() +
+                  "' is a file, not a folder.\nGive KelmarPatrol the simulation's configuration "
+                  "folder, the folder that holds 'careers', or one career's folder.\n");
     EXPECT_EQ(ParseCommandLine({"cfg"}, "/games", noFiles).action, Action::Error);
 }
 
@@ -127,7 +133,7 @@ TEST(CommandLine, MistakesAreExplained) {
         {{"--colour"}, "KelmarPatrol: unknown option '--colour'\n"},
         {{"-v"}, "KelmarPatrol: unknown option '-v'\n"},
         {{"missing"}, "KelmarPatrol: no such folder: 'missing'\n"},
-        {{"file"}, "KelmarPatrol: no such folder: 'file'\n"},
+        {{"file"}, "KelmarPatrol: not a folder: 'file'\n"},
         {{"a", "b"}, "KelmarPatrol: one configuration folder at most\n"},
     };
     for (const auto& c : cases) {

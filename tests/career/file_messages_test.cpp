@@ -27,12 +27,16 @@ void PutCareer(MemoryFileOps& files) {
 
 // What the player is told when `file` cannot be opened for `cause`, or
 // nothing: at selection (read) or at "Make Changes" after the career was
-// read whole (rewrite), in which case nothing may be written.
-std::vector<std::string> Told(FileTask task, const char* file, OpenFailureCause cause) {
+// read whole (rewrite), in which case nothing may be written. With
+// `readOnly` the file opens, but it or its folder is read-only.
+std::vector<std::string> Told(FileTask task, const char* file, OpenFailureCause cause,
+                              ReadOnlyPart readOnly) {
     MemoryFileOps files;
     PutCareer(files);
     const auto refuse = [&] {
-        if (cause == OpenFailureCause::Missing) {
+        if (readOnly != ReadOnlyPart::None) {
+            files.MakeReadOnly(readOnly == ReadOnlyPart::File ? kCareer / file : kCareer);
+        } else if (cause == OpenFailureCause::Missing) {
             files.Remove(kCareer / file);
         } else {
             files.Refuse(kCareer / file, {cause, "Input/output error"});
@@ -82,6 +86,7 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
         OpenFailureCause cause;
         const char* windows;
         const char* onLinux;  // null: as on Windows
+        ReadOnlyPart readOnly = ReadOnlyPart::None;
     } cases[] = {
         {read, "patrols_0.cfg", Missing,
          "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
@@ -152,6 +157,21 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
          "Your 'patrols_0.cfg' file cannot be read: Input/output error.", nullptr},
         {rewrite, "careers_0.cfg", Other,
          "Your 'careers_0.cfg' file cannot be read: Input/output error.", nullptr},
+        // It opens, but may not be replaced: said before anything is written.
+        {rewrite, "patrols.cfg", Other, "Failed to write the new data to your 'patrols.cfg' file.",
+         "Your 'patrols.cfg' file is read-only, so nothing was written.\nMake it writable (in "
+         "its properties in the file manager, or with chmod u+w) and press Make Changes again.",
+         ReadOnlyPart::File},
+        {rewrite, "patrols_0.cfg", Other,
+         "Failed to write the new data to your 'patrols_0.cfg' file.",
+         "Your 'patrols_0.cfg' file is read-only, so nothing was written.\nMake it writable (in "
+         "its properties in the file manager, or with chmod u+w) and press Make Changes again.",
+         ReadOnlyPart::File},
+        {rewrite, "patrols.cfg", Other, "Failed to write the new data to your 'patrols.cfg' file.",
+         "The career's folder '/cfg/careers/Topp' is read-only, so your 'patrols.cfg' file "
+         "cannot be replaced and nothing was written.\nMake the folder writable and press Make "
+         "Changes again.",
+         ReadOnlyPart::Folder},
     };
     for (const auto& c : cases) {
         for (const MessagePlatform platform : {MessagePlatform::Windows, MessagePlatform::Linux}) {
@@ -161,7 +181,8 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
             const MessagesOf words(platform);
             const char* expected =
                 platform == MessagePlatform::Linux && c.onLinux != nullptr ? c.onLinux : c.windows;
-            EXPECT_EQ(Told(c.task, c.file, c.cause), std::vector<std::string>{expected});
+            EXPECT_EQ(Told(c.task, c.file, c.cause, c.readOnly),
+                      std::vector<std::string>{expected});
         }
     }
 }

@@ -76,38 +76,37 @@ TEST(FolderToOpen, TheChooserIsAskedOnlyWhenNothingIsFoundAndItsChoiceIsKept) {
         return answer;
     };
 
-    // Cancel: the working directory, where discovery ends the program; nothing kept.
-    FolderToOpen start = SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose);
+    // Cancel: no folder, and nothing kept.
+    EXPECT_FALSE(SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose));
     EXPECT_EQ(asked, 1);
-    EXPECT_EQ(start.cfg, fs::path("/elsewhere"));
     EXPECT_EQ(ops.Files().count(kSettings), 0u);
 
     // A career's folder chosen: the folder above it, that career, and kept.
     answer = "/games/cfg/careers/Prien";
-    start = SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose);
+    FolderToOpen start = *SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose);
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(start.cfg, fs::path("/games/cfg"));
     EXPECT_EQ(start.careerToSelect, "Prien");
 
     // The next start finds the kept folder without asking, after a folder
     // named and the working directory.
-    start = SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose);
+    start = *SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose);
     EXPECT_EQ(start.cfg, fs::path("/games/cfg"));
     EXPECT_EQ(start.careerToSelect, "");
-    EXPECT_EQ(SettleFolderToOpen(Unnamed("/started"), ops, kFolders, choose).cfg,
+    EXPECT_EQ(SettleFolderToOpen(Unnamed("/started"), ops, kFolders, choose)->cfg,
               fs::path("/started"));
-    EXPECT_EQ(SettleFolderToOpen(Named("/started/careers"), ops, kFolders, choose).cfg,
+    EXPECT_EQ(SettleFolderToOpen(Named("/started/careers"), ops, kFolders, choose)->cfg,
               fs::path("/started"));
     EXPECT_EQ(asked, 2);
 
     // Before the search: a kept folder wins over one found.
     ops.Put("/home/u/.wine/drive_c/users/u/Documents/Kelmar/Data/cfg/careers/Luth/patrols.cfg",
             "x");
-    EXPECT_EQ(SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose).cfg,
+    EXPECT_EQ(SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose)->cfg,
               fs::path("/games/cfg"));
     // A kept folder that lost its careers is passed over.
     ops.Remove("/games/cfg/careers/Prien/patrols.cfg");
-    EXPECT_EQ(SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose).cfg,
+    EXPECT_EQ(SettleFolderToOpen(Unnamed("/elsewhere"), ops, kFolders, choose)->cfg,
               fs::path("/home/u/.wine/drive_c/users/u/Documents/Kelmar/Data/cfg"));
     EXPECT_EQ(asked, 2);
 }

@@ -60,6 +60,18 @@ void MemoryFileOps::Refuse(const std::filesystem::path& path, OpenFailure failur
     refused_[path.lexically_normal()] = std::move(failure);
 }
 
+void MemoryFileOps::MakeReadOnly(const std::filesystem::path& path) {
+    readOnly_.insert(path.lexically_normal());
+}
+
+ReadOnlyPart MemoryFileOps::ReadOnlyPartOf(const std::filesystem::path& file) {
+    if (readOnly_.contains(file.lexically_normal())) {
+        return ReadOnlyPart::File;
+    }
+    return readOnly_.contains(file.lexically_normal().parent_path()) ? ReadOnlyPart::Folder
+                                                                     : ReadOnlyPart::None;
+}
+
 std::unique_ptr<InputFile> MemoryFileOps::OpenRead(const std::filesystem::path& path) {
     if (const auto refused = refused_.find(path.lexically_normal()); refused != refused_.end()) {
         lastFailure_ = refused->second;
@@ -74,12 +86,19 @@ std::unique_ptr<InputFile> MemoryFileOps::OpenRead(const std::filesystem::path& 
 }
 
 std::unique_ptr<OutputFile> MemoryFileOps::Create(const std::filesystem::path& path) {
+    if (readOnly_.contains(path.lexically_normal().parent_path())) {
+        lastFailure_ = {OpenFailureCause::Denied, "Permission denied"};
+        return nullptr;
+    }
     std::string& target = files_[path.lexically_normal()];
     target.clear();
     return std::make_unique<MemoryOutput>(target);
 }
 
 bool MemoryFileOps::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (ReadOnlyPartOf(to) != ReadOnlyPart::None) {
+        return false;
+    }
     const auto it = files_.find(from.lexically_normal());
     if (it == files_.end()) {
         return false;

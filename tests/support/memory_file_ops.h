@@ -17,6 +17,8 @@ class MemoryFileOps : public FileOps {
     // Opening `path` fails for `failure` from now on, as a file held open or
     // locked away would; what it holds stays listed.
     void Refuse(const std::filesystem::path& path, OpenFailure failure);
+    // The file, or every file in the folder, may not be replaced from now on.
+    void MakeReadOnly(const std::filesystem::path& path);
 
     std::unique_ptr<InputFile> OpenRead(const std::filesystem::path& path) override;
     // No links here: every file is the program's own.
@@ -28,6 +30,9 @@ class MemoryFileOps : public FileOps {
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Link(const std::filesystem::path& existing, const std::filesystem::path& to) override;
+    ReadOnlyPart ReadOnlyPartOf(const std::filesystem::path& file) override;
+    // Folders are implied by their files: every one is there.
+    std::string MakeFolders(const std::filesystem::path&) override { return {}; }
     LockResult LockFolder(const std::filesystem::path& folder) override;
     bool Remove(const std::filesystem::path& path) override;
     ExchangeResult Exchange(const std::filesystem::path& from,
@@ -53,6 +58,7 @@ class MemoryFileOps : public FileOps {
     std::map<std::filesystem::path, std::string> files_;  // folders are implied by their files
     std::set<std::filesystem::path> locked_;
     std::map<std::filesystem::path, OpenFailure> refused_;
+    std::set<std::filesystem::path> readOnly_;
     OpenFailure lastFailure_;
 };
 

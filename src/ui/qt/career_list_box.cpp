@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <utility>
 
+#include "ui/qt/focus_frame.h"
+
 namespace kp {
 
 CareerListBox::CareerListBox(QWidget* parent) : QListWidget(parent) {
@@ -50,6 +52,23 @@ void CareerListBox::keyPressEvent(QKeyEvent* event) {
     if (after >= 0 && after != before) {
         Q_EMIT entryChosen();
     }
+}
+
+void CareerListBox::paintEvent(QPaintEvent* event) {
+    QListWidget::paintEvent(event);
+    if (hasFocus()) {
+        PaintFocusFrame(*this, *viewport(), viewport()->rect(), true);
+    }
+}
+
+void CareerListBox::focusInEvent(QFocusEvent* event) {
+    QListWidget::focusInEvent(event);
+    viewport()->update();
+}
+
+void CareerListBox::focusOutEvent(QFocusEvent* event) {
+    QListWidget::focusOutEvent(event);
+    viewport()->update();
 }
 
 QItemSelectionModel::SelectionFlags CareerListBox::selectionCommand(const QModelIndex& index,

@@ -17,6 +17,7 @@
 #include "ui/grown_layout.h"
 #include "ui/qt/career_list_box.h"
 #include "ui/qt/dialog_templates.h"
+#include "ui/qt/focus_frame.h"
 #include "ui/qt/program_icon.h"
 #include "ui/qt/text_needs.h"
 #include "ui/qt/utf8_text.h"
@@ -31,7 +32,7 @@ constexpr Qt::WindowFlags kDialogFrame = Qt::Dialog | Qt::CustomizeWindowHint |
                                          Qt::WindowCloseButtonHint;
 
 QWidget* MakeDefaultButton(const ControlTemplate& control, QWidget& parent) {
-    auto* button = new QPushButton(ToQString(control.caption), &parent);
+    auto* button = new DefaultButton(ToQString(control.caption), &parent);
     button->setDefault(true);
     return button;
 }
@@ -137,6 +138,28 @@ QSize RoomNeeded(const QWidget& widget, const ControlTemplate& control,
     return needed;
 }
 
+// A control that lies within a group box's frame becomes the group's child,
+// in the same place on the screen, so that a screen reader names the group
+// with it (the base buttons in "At Ocean Tanker Base?"). The tab order,
+// which a new parent resets, is the template's again afterwards.
+void PutIntoGroups(std::span<QWidget* const> widgets) {
+    for (QWidget* group : widgets) {
+        if (qobject_cast<QGroupBox*>(group) == nullptr) {
+            continue;
+        }
+        for (QWidget* widget : widgets) {
+            if (widget != group && qobject_cast<QGroupBox*>(widget) == nullptr &&
+                group->geometry().contains(widget->geometry())) {
+                const QRect place = widget->geometry().translated(-group->pos());
+                const bool hidden = widget->isHidden();
+                widget->setParent(group);
+                widget->setGeometry(place);
+                widget->setVisible(!hidden);
+            }
+        }
+    }
+}
+
 // Once every control stands in the template's place in its font.
 void MakeRoomForTexts(QDialog& dialog, const DialogTemplate& layout,
                       std::span<const ShownTexts> shown, QSize dialogSize) {
@@ -157,6 +180,7 @@ void MakeRoomForTexts(QDialog& dialog, const DialogTemplate& layout,
         const LayoutRect& place = grown.places[i];
         widgets[i]->setGeometry(place.x, place.y, place.width, place.height);
     }
+    PutIntoGroups(widgets);
     dialog.setFixedSize(grown.dialog.width, grown.dialog.height);
 }
 
@@ -170,7 +194,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& layout, std::span<const 
     const DialogUnits units(layoutFont);
     dialog.setFont(TextFont(layoutFont));
 
-    QWidget* previousTabStop = nullptr;
+    std::vector<QWidget*> tabStops;
     // A label's access key reaches the next tab stop made, as in a dialog
     // template: labels stand just before the control they name.
     QLabel* labelWaiting = nullptr;
@@ -189,10 +213,7 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& layout, std::span<const 
         }
         if (control.tabStop) {
             widget->setFocusPolicy(Qt::StrongFocus);
-            if (previousTabStop != nullptr) {
-                QWidget::setTabOrder(previousTabStop, widget);
-            }
-            previousTabStop = widget;
+            tabStops.push_back(widget);
         } else {
             // Reached by a click, never by Tab.
             widget->setFocusPolicy(
@@ -200,6 +221,9 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& layout, std::span<const 
         }
     }
     MakeRoomForTexts(dialog, layout, shown, units.ToPixels(layout.width, layout.height));
+    for (std::size_t i = 1; i < tabStops.size(); ++i) {
+        QWidget::setTabOrder(tabStops[i - 1], tabStops[i]);
+    }
 }
 
 void GrowForTexts(QDialog& dialog, const DialogTemplate& layout,

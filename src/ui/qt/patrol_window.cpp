@@ -44,6 +44,9 @@ PatrolWindow::PatrolWindow(CKelmarPatrol2Dlg& dialog, QWidget* parent)
     BuildDialog(*this, kPatrolWindowTemplate, FieldTexts());
     setWindowIcon(ProgramIcon());
     FindControls();
+    // The note explains the "*" a drawn grid shows in the field: a screen
+    // reader tells it with the field.
+    Edit(Field::Grid).setAccessibleDescription(ToQString(control_caption::createdGridNote));
     ConnectControls();
 
     dialog_.Attach(*this);

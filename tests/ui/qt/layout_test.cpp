@@ -35,6 +35,11 @@ std::span<const ControlTemplate> Controls() {
     return kPatrolWindowTemplate.controls;
 }
 
+// Where a control stands in the window, also inside a group box.
+QRect PlaceIn(const QWidget& dialog, const QWidget& widget) {
+    return {widget.mapTo(&dialog, QPoint(0, 0)), widget.size()};
+}
+
 // True when the window keeps the template's arrangement of two controls:
 // one that stood left of (or above) the other, beside it, still does, at no
 // less distance; two that began in one column (or row) still do; a frame
@@ -58,25 +63,26 @@ void ExpectArrangementKept(const QRect& one, const QRect& other, const QRect& wa
 }
 
 // Every control where the layout puts it, or grown from there for its text
-// with what follows it moved along (src/ui/qt/grown_layout.h).
+// with what follows it moved along (src/ui/grown_layout.h).
 void ExpectTheLayoutsPlaces(const QWidget& dialog, std::span<const ControlTemplate> controls,
                             const DialogUnits& units) {
     for (const ControlTemplate& one : controls) {
         const auto* widget = dialog.findChild<QWidget*>(QString::fromUtf8(one.name));
+        const QRect place = PlaceIn(dialog, *widget);
         const QRect was = units.ToPixels(one.rect);
         if (one.kind == ControlKind::Icon) {
             // An icon control takes the icon's own size.
-            EXPECT_EQ(widget->pos(), was.topLeft()) << one.name;
+            EXPECT_EQ(place.topLeft(), was.topLeft()) << one.name;
             continue;
         }
-        EXPECT_GE(widget->width(), was.width()) << one.name;
-        EXPECT_GE(widget->height(), was.height()) << one.name;
-        EXPECT_GE(widget->x(), was.x()) << one.name;
-        EXPECT_GE(widget->y(), was.y()) << one.name;
+        EXPECT_GE(place.width(), was.width()) << one.name;
+        EXPECT_GE(place.height(), was.height()) << one.name;
+        EXPECT_GE(place.x(), was.x()) << one.name;
+        EXPECT_GE(place.y(), was.y()) << one.name;
         for (const ControlTemplate& other : controls) {
             const auto* otherWidget = dialog.findChild<QWidget*>(QString::fromUtf8(other.name));
             if (&one != &other && other.kind != ControlKind::Icon) {
-                ExpectArrangementKept(widget->geometry(), otherWidget->geometry(), was,
+                ExpectArrangementKept(place, PlaceIn(dialog, *otherWidget), was,
                                       units.ToPixels(other.rect),
                                       std::string(one.name) + " and " + std::string(other.name));
             }
@@ -167,15 +173,19 @@ TEST_F(LayoutTest, AClickOnAControlReachesItAlsoInsideTheGroupFrame) {
         }
         const std::string name = NameOf(control);
         const auto& widget = Find<QWidget>(name.c_str());
-        const QWidget* hit = window_->childAt(widget.geometry().center());
+        const QWidget* hit = window_->childAt(PlaceIn(*window_, widget).center());
         ASSERT_NE(hit, nullptr) << name;
         EXPECT_TRUE(hit == &widget || widget.isAncestorOf(hit)) << name;
     }
 }
 
 TEST_F(LayoutTest, TheWindowHasNoControlsBeyondTheLayouts) {
-    const QList<QWidget*> children =
+    // The controls a group's frame holds are its children, for screen readers.
+    QList<QWidget*> children =
         window_->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    for (const QGroupBox* group : window_->findChildren<QGroupBox*>()) {
+        children += group->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    }
     EXPECT_EQ(children.size(), static_cast<qsizetype>(Controls().size()));
     for (const QWidget* child : children) {
         const std::string name = child->objectName().toStdString();

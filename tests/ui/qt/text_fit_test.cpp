@@ -103,15 +103,19 @@ bool Overlap(const DialogRect& a, const DialogRect& b) {
 // list's label reaches a unit into the list below its text), and the frame
 // around the base buttons holds them.
 void ExpectNoControlOver(const QWidget& dialog, const DialogTemplate& layout) {
+    // Where a control stands in the window, also inside the group's frame.
+    const auto place = [&](const ControlTemplate& control) {
+        const QWidget* widget = dialog.findChild<QWidget*>(ToQString(control.name));
+        return QRect(widget->mapTo(&dialog, QPoint(0, 0)), widget->size());
+    };
     for (const ControlTemplate& one : layout.controls) {
-        const QWidget* oneWidget = dialog.findChild<QWidget*>(ToQString(one.name));
-        EXPECT_TRUE(dialog.rect().contains(oneWidget->geometry())) << one.name;
+        const QRect onePlace = place(one);
+        EXPECT_TRUE(dialog.rect().contains(onePlace)) << one.name;
         for (const ControlTemplate& other : layout.controls) {
-            const QWidget* otherWidget = dialog.findChild<QWidget*>(ToQString(other.name));
-            const bool framed = one.kind == ControlKind::GroupBox &&
-                                oneWidget->geometry().contains(otherWidget->geometry());
+            const QRect otherPlace = place(other);
+            const bool framed = one.kind == ControlKind::GroupBox && onePlace.contains(otherPlace);
             EXPECT_TRUE(&one == &other || framed || Overlap(one.rect, other.rect) ||
-                        !oneWidget->geometry().intersects(otherWidget->geometry()))
+                        !onePlace.intersects(otherPlace))
                 << one.name << " over " << other.name;
         }
     }
