@@ -145,7 +145,7 @@ bool PatrolWindow::OnCommand(int id, int notification) {
     }
     for (const DialogCommand& command : kDialogCommands) {
         if (ControlIdOf(command.control) == id && NotificationOf(id) == notification) {
-            RunCommand(dialog_, command);
+            kp::RunCommand(dialog_, command);
             return true;
         }
     }
