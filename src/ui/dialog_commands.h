@@ -33,6 +33,9 @@ constexpr DialogHandler HandlerOf(std::string_view control) {
     return nullptr;
 }
 
+// Runs the command's handler on the dialog.
+void RunCommand(CKelmarPatrol2Dlg& dialog, const DialogCommand& command);
+
 #define KP_ROW_NAME_OF(value, name) std::string_view(#name),
 // The base buttons' rows, by TankerChoice, and the check boxes', by CheckBox.
 inline constexpr std::array<std::string_view, kBaseButtonCount> kBaseButtonRows = {

@@ -77,7 +77,7 @@ void PatrolWindow::FindControls() {
 void PatrolWindow::ConnectControls() {
     for (const DialogCommand& command : kDialogCommands) {
         QWidget* control = findChild<QWidget*>(ToQString(command.control));
-        const auto run = [this, handler = command.handler] { (dialog_.*handler)(); };
+        const auto run = [this, &command] { RunCommand(dialog_, command); };
         if (control == list_) {
             connect(list_, &CareerListBox::entryChosen, this, run);
         } else {

@@ -199,7 +199,7 @@ bool PatrolWindow::OnCommand(int id, int notification) {
     }
     for (const DialogCommand& command : kDialogCommands) {
         if (ControlIdOf(command.control) == id && NotificationOf(id) == notification) {
-            (dialog_.*command.handler)();
+            kp::RunCommand(dialog_, command);
             return true;
         }
     }

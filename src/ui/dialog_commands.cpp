@@ -1,0 +1,9 @@
+#include "ui/dialog_commands.h"
+
+namespace kp {
+
+void RunCommand(CKelmarPatrol2Dlg& dialog, const DialogCommand& command) {
+    (dialog.*command.handler)();
+}
+
+}  // namespace kp
