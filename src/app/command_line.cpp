@@ -108,11 +108,18 @@ CommandLine Error(const std::string& what) {
 CommandLine NotAFolder(const std::string& named, const std::filesystem::path& path, bool isFile) {
     CommandLine line = Error((isFile ? "not a folder: '" : "no such folder: '") + named + "'");
     line.folder = path;
-    line.boxText = (isFile ? "'" + Utf8FromPath(path) + "' is a file, not a folder."
-                           : "There is no folder '" + Utf8FromPath(path) + "'.") +
-                   "\nGive " + kProgram +
-                   " the simulation's configuration folder, the folder that holds 'careers', or "
-                   "one career's folder.\n";
+    // Appended piece by piece: GCC's -Wrestrict misreads a literal prepended
+    // to a temporary string in an optimised MinGW build.
+    const std::string shown = Utf8FromPath(path);
+    std::string text = isFile ? std::string("'") : std::string("There is no folder '");
+    text += shown;
+    text += isFile ? "' is a file, not a folder." : "'.";
+    text += "\nGive ";
+    text += kProgram;
+    text +=
+        " the simulation's configuration folder, the folder that holds 'careers', or "
+        "one career's folder.\n";
+    line.boxText = text;
     return line;
 }
 
