@@ -176,6 +176,11 @@ ChangeEnd RewriteSave(FileOps& ops, const ChangeRequest& request, const ChangeDi
     const auto confirm = [&dialogue] { return dialogue.ask(kSaveQuestion); };
     const Writer save =
         RewriteSavePatrolArea(request.save->path, request.save->stem, request.grid, confirm);
+    // Said before the question, which would be asked in vain.
+    if (const ReadOnlyPart part = ops.ReadOnlyPartOf(save.file); part != ReadOnlyPart::None) {
+        dialogue.show(ReadOnlyText(save.messages, save.file, part));
+        return ChangeEnd::StayOpen;
+    }
     transaction.Begin(request.madeAt, {save.temp});
     ChangeRun run(ops, request, dialogue, transaction);
     if (!run.StillAsRead({&seen.history, &seen.settings, &seen.nextPatrol})) {

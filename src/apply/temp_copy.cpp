@@ -115,7 +115,7 @@ std::string CannotOpenText(const WriterMessages& messages, const std::filesystem
 std::string ReadOnlyText(const WriterMessages& messages, const std::filesystem::path& file,
                          ReadOnlyPart part) {
     if (!messages.file) {
-        return messages.failed;
+        return SaveReadOnlyMessage(file, part, messages.failed);
     }
     return ReadOnlyMessage(*messages.file, part, file.parent_path(), messages.failed);
 }

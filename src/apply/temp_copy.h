@@ -82,12 +82,12 @@ using ShowMessage = std::function<void(const std::string&)>;
 // leaves no temporary file behind unless Ready.
 PreparedFile PrepareTempFile(FileOps& ops, const Writer& writer, const ShowMessage& show);
 
-// How many lines the writer's `key` took in the copy.
-// What `messages` say of `file` when `part` is read-only; the failure
-// message where they name no career file.
+// What `messages` say of `file` when `part` is read-only; where they name
+// no career file, `file` is the save of a patrol at sea.
 std::string ReadOnlyText(const WriterMessages& messages, const std::filesystem::path& file,
                          ReadOnlyPart part);
 
+// How many lines the writer's `key` took in the copy.
 int HitsOf(const Writer& writer, const PreparedFile& prepared, std::string_view key);
 
 bool CanOpenForReading(FileOps& ops, const std::filesystem::path& file);

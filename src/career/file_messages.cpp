@@ -42,6 +42,28 @@ constexpr FileTexts kFileTexts[] = {
       "Documents\\Kelmar'."}},
 };
 
+// How a read-only file is named in a message, and the folder it lies in.
+struct ReadOnlyNames {
+    std::string file;         // after "your"
+    std::string_view folder;  // after "The"
+};
+
+std::string ReadOnlyWords(const ReadOnlyNames& names, ReadOnlyPart part,
+                          const std::filesystem::path& folder, std::string_view windows) {
+    if (messagesInUse == MessagePlatform::Windows || part == ReadOnlyPart::None) {
+        return std::string(windows);
+    }
+    if (part == ReadOnlyPart::File) {
+        return "Your " + names.file +
+               " is read-only, so nothing was written.\nMake it writable (in its properties in "
+               "the file manager, or with chmod u+w) and press Make Changes again.";
+    }
+    return "The " + std::string(names.folder) + " '" + Utf8FromPath(folder) +
+           "' is read-only, so your " + names.file +
+           " cannot be replaced and nothing was written.\nMake the folder writable and press "
+           "Make Changes again.";
+}
+
 }  // namespace
 
 MessagePlatform MessagesInUse() {
@@ -79,19 +101,14 @@ std::string CannotOpenMessage(CareerFileKind file, FileTask task,
 
 std::string ReadOnlyMessage(CareerFileKind file, ReadOnlyPart part,
                             const std::filesystem::path& careerFolder, std::string_view windows) {
-    if (messagesInUse == MessagePlatform::Windows || part == ReadOnlyPart::None) {
-        return std::string(windows);
-    }
     const std::string name(kFileTexts[static_cast<std::size_t>(file)].name);
-    if (part == ReadOnlyPart::File) {
-        return "Your '" + name +
-               "' file is read-only, so nothing was written.\nMake it writable (in its "
-               "properties in the file manager, or with chmod u+w) and press Make Changes again.";
-    }
-    return "The career's folder '" + Utf8FromPath(careerFolder) + "' is read-only, so your '" +
-           name +
-           "' file cannot be replaced and nothing was written.\nMake the folder writable and "
-           "press Make Changes again.";
+    return ReadOnlyWords({"'" + name + "' file", "career's folder"}, part, careerFolder, windows);
+}
+
+std::string SaveReadOnlyMessage(const std::filesystem::path& save, ReadOnlyPart part,
+                                std::string_view windows) {
+    return ReadOnlyWords({"save file '" + Utf8FromPath(save.filename()) + "'", "patrol's folder"},
+                         part, save.parent_path(), windows);
 }
 
 }  // namespace kp

@@ -40,4 +40,8 @@ std::string CannotOpenMessage(CareerFileKind file, FileTask task,
 std::string ReadOnlyMessage(CareerFileKind file, ReadOnlyPart part,
                             const std::filesystem::path& careerFolder, std::string_view windows);
 
+// The same for the `save` of a patrol at sea, whose folder is the patrol's.
+std::string SaveReadOnlyMessage(const std::filesystem::path& save, ReadOnlyPart part,
+                                std::string_view windows);
+
 }  // namespace kp

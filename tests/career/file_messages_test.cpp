@@ -17,8 +17,15 @@ namespace fs = std::filesystem;
 
 const fs::path kCareer = "/cfg/careers/Topp";
 
-// Every file a change at a tanker with the radar update needs.
-void PutCareer(MemoryFileOps& files) {
+// Every file a change at a tanker with the radar update needs; with
+// `atSea`, the career is on its next patrol and its save is "7/Save.psc".
+void PutCareer(MemoryFileOps& files, bool atSea) {
+    if (atSea) {
+        for (const auto& [path, bytes] : CareerAtSeaTexts()) {
+            files.Put(kCareer / path, bytes);
+        }
+        return;
+    }
     files.Put(kCareer / "patrols_0.cfg", Crlf(NextPatrolText(kNextTarget)));
     files.Put(kCareer / "patrols.cfg", Crlf(HistoryText(kLastPatrol)));
     files.Put(kCareer / "careers_0.cfg",
@@ -32,10 +39,11 @@ void PutCareer(MemoryFileOps& files) {
 std::vector<std::string> Told(FileTask task, const char* file, OpenFailureCause cause,
                               ReadOnlyPart readOnly) {
     MemoryFileOps files;
-    PutCareer(files);
+    PutCareer(files, fs::path(file).extension() == ".psc");
     const auto refuse = [&] {
         if (readOnly != ReadOnlyPart::None) {
-            files.MakeReadOnly(readOnly == ReadOnlyPart::File ? kCareer / file : kCareer);
+            files.MakeReadOnly(readOnly == ReadOnlyPart::File ? kCareer / file
+                                                              : (kCareer / file).parent_path());
         } else if (cause == OpenFailureCause::Missing) {
             files.Remove(kCareer / file);
         } else {
@@ -58,18 +66,21 @@ std::vector<std::string> Told(FileTask task, const char* file, OpenFailureCause 
         .madeAt = 1796688000,
         .grid = "ES32",
         .base = {TankerChoice::kNorth},
-        .seaStatus = SeaStatus::kAtBase,
+        .seaStatus = read.save ? SeaStatus::kAtSea : SeaStatus::kAtBase,
         .gridClass = BoatClass::kTypeVII,
         .lastPatrolEnd = {12, 3, 1942},
         .hullIntegrity = 87.5f,
         .autoRadarUpdate = true,
         .enteredMed = 0,
         .start = {1942, 5},
-        .save = {},
+        .save = read.save,
     };
     const ChangeEnd end = ApplyChanges(files, random, request,
                                        {[&](const std::string& text) { shown.push_back(text); },
-                                        [](const std::string&) { return true; }})
+                                        [&](const std::string& question) {
+                                            shown.push_back(question);
+                                            return true;
+                                        }})
                               .end;
     EXPECT_EQ(end, ChangeEnd::StayOpen);
     EXPECT_EQ(files.Files(), before) << "written although " << file << " could not be opened";
@@ -169,6 +180,16 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
          ReadOnlyPart::File},
         {rewrite, "patrols.cfg", Other, "Failed to write the new data to your 'patrols.cfg' file.",
          "The career's folder '/cfg/careers/Topp' is read-only, so your 'patrols.cfg' file "
+         "cannot be replaced and nothing was written.\nMake the folder writable and press Make "
+         "Changes again.",
+         ReadOnlyPart::Folder},
+        // At sea, before the question about a valid area is asked in vain.
+        {rewrite, "7/Save.psc", Other, "Failed to write the new data to your save file.",
+         "Your save file 'Save.psc' is read-only, so nothing was written.\nMake it writable (in "
+         "its properties in the file manager, or with chmod u+w) and press Make Changes again.",
+         ReadOnlyPart::File},
+        {rewrite, "7/Save.psc", Other, "Failed to write the new data to your save file.",
+         "The patrol's folder '/cfg/careers/Topp/7' is read-only, so your save file 'Save.psc' "
          "cannot be replaced and nothing was written.\nMake the folder writable and press Make "
          "Changes again.",
          ReadOnlyPart::Folder},

@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QRadioButton>
 #include <QtTest/QTest>
+#include <filesystem>
 
 #include "ui/qt/utf8_text.h"
 #include "window_fixture.h"
@@ -85,6 +86,22 @@ TEST_F(ControlsTest, EveryClickOnAnEntryRunsTheLoaderAlsoOnTheSelectedOne) {
     ClickEntry(kBroken);
     ClickEntry(kBroken);
     EXPECT_EQ(messages_, (std::vector<std::string>{NoNextPatrolFile(), NoNextPatrolFile()}));
+}
+
+// A career shown selected that could not be read is read again at "Make
+// Changes", so the player hears which file is wrong, or sees it mended,
+// instead of being asked for the career the list shows.
+TEST_F(ControlsTest, MakeChangesReadsAgainTheCareerThatCouldNotBeRead) {
+    ClickEntry(kBroken);
+    Click("makeChangesButton");
+    EXPECT_EQ(messages_, (std::vector<std::string>{NoNextPatrolFile(), NoNextPatrolFile()}));
+    const std::filesystem::path careers = folder_.Path() / "careers";
+    std::filesystem::copy_file(careers / "Home" / "patrols_0.cfg",
+                               careers / "Broken" / "patrols_0.cfg");
+    Click("makeChangesButton");
+    EXPECT_EQ(messages_.size(), 2u);
+    EXPECT_EQ(Text("gridEdit"), "BF17");
+    EXPECT_FALSE(finished_.has_value());
 }
 
 TEST_F(ControlsTest, AClickOnTheSelectedEntryReloadsItAndControlClickDoesNotClearIt) {
