@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Builds the packages with scripts/package.sh and checks them: the Windows
 # zip under Wine; the Linux folder's tarball, whose program opens its window
-# on X11 and on Wayland with the system's Qt hidden, and its menu entry
-# installer; the .deb's contents and fields, the desktop entry and AppStream
+# on X11 and on Wayland with the system's Qt hidden, in the desktop's
+# colours and font, heard through AT-SPI as a screen reader hears it, and its
+# menu entry installer; the .deb's contents and fields, the desktop entry and AppStream
 # metadata through their validators, `cmake --install`, then installs it with
 # apt-get, runs the program and removes it again. Ends with
 # "package: N passed, M failed".
@@ -16,7 +17,7 @@ VERSION=$(sed -n 's/^project(KelmarPatrol VERSION \([0-9.]*\) .*/\1/p' CMakeList
 SIZES=(16 32 48 64 128 256)
 
 bash scripts/install-deps.sh desktop-file-utils appstream file python3 unzip wine wine64 \
-  xvfb x11-utils x11-apps weston lintian
+  xvfb x11-utils x11-apps weston lintian at-spi2-core dbus gir1.2-atspi-2.0 python3-gi
 
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
@@ -239,14 +240,27 @@ export DISPLAY
 x11_shown() { xwininfo -name "$caption" 2>/dev/null | grep -q 'Map State: IsViewable'; }
 check "the folder's program opens its window on the demo careers on X11, the system's Qt hidden" opens_window xcb x11_shown
 
-# The desktop's colours and font size through Qt's GTK 3 theme: GTK's dark
-# Adwaita and a 16-point font in GTK's settings, as GNOME or Xfce set them.
-# The folder's program, the system's Qt hidden, must look as the program
-# built on the system's Qt does: as large, and as dark.
-gtk_config=$work/gtk-config
-mkdir -p "$gtk_config/gtk-3.0"
+# The desktop's colours and font size, as GNOME or Xfce set them through
+# Qt's GTK 3 theme, as KDE Plasma (the Steam Deck's desktop) writes them in
+# kdeglobals, and through the desktop portal's theme: the folder's program,
+# the system's Qt hidden, must look as the program built on the system's Qt
+# does. Both desktops' settings here are dark at 16 points.
+desktop_config=$work/desktop-config
+mkdir -p "$desktop_config/gtk-3.0"
 printf '[Settings]\ngtk-font-name=Sans 16\ngtk-application-prefer-dark-theme=1\n' \
-  >"$gtk_config/gtk-3.0/settings.ini"
+  >"$desktop_config/gtk-3.0/settings.ini"
+printf '%s\n' '[General]' 'font=Sans Serif,16,-1,5,50,0,0,0,0,0' \
+  '[Colors:Window]' 'BackgroundNormal=32,35,38' 'ForegroundNormal=234,236,239' \
+  '[Colors:View]' 'BackgroundNormal=27,30,32' 'ForegroundNormal=234,236,239' \
+  '[Colors:Button]' 'BackgroundNormal=41,44,48' 'ForegroundNormal=234,236,239' \
+  >"$desktop_config/kdeglobals"
+# By desktop: the environment that desktop's session gives a program.
+declare -A desktop_env=(
+  [gtk]="XDG_CURRENT_DESKTOP=GNOME GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3"
+  [kde]="XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5 KDE_FULL_SESSION=true"
+  [portal]="XDG_CURRENT_DESKTOP=GNOME GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=xdgdesktopportal"
+  [none]="XDG_CURRENT_DESKTOP=none"
+)
 # The mean brightness (0 to 255) of a window's picture from xwd, 32 bits a pixel.
 brightness_py='
 import struct, sys
@@ -259,19 +273,18 @@ for y in range(height):
     total += sum(row[x + 2] * 299 + row[x + 1] * 587 + row[x] * 114 for x in range(0, width * 4, 4))
 print(total // (width * height * 1000))
 '
-# window_look THEME COMMAND...: starts the command on the demo careers, with
-# the dark GTK theme or (THEME "light") none, and prints its window's width,
-# height and mean brightness once it has been shown for two seconds.
+# window_look DESKTOP COMMAND...: starts the command on the demo careers as
+# DESKTOP's session would, and prints its window's width, height and mean
+# brightness once it has been shown for two seconds.
 window_look() {
-  local theme=$1 pid id look=""
+  local desktop=$1 pid id look=""
   shift
-  if [ "$theme" = dark ]; then
-    (XDG_CONFIG_HOME=$gtk_config GTK_THEME=Adwaita:dark QT_QPA_PLATFORMTHEME=gtk3 \
-      QT_QPA_PLATFORM=xcb "$@" "$work/cfg") >"$work/look.log" 2>&1 &
-  else
-    (unset QT_QPA_PLATFORMTHEME GTK_THEME && QT_QPA_PLATFORM=xcb "$@" "$work/cfg") \
-      >"$work/look.log" 2>&1 &
-  fi
+  (
+    unset QT_QPA_PLATFORMTHEME GTK_THEME
+    # shellcheck disable=SC2086 # the desktop's variables, one word each
+    export XDG_CONFIG_HOME="$desktop_config" QT_QPA_PLATFORM=xcb ${desktop_env[$desktop]}
+    "$@" "$work/cfg"
+  ) >"$work/look.log" 2>&1 &
   pid=$!
   for _ in $(seq 100); do
     id=$(xwininfo -name "$caption" 2>/dev/null | awk '/Window id:/ { print $4 }')
@@ -286,18 +299,128 @@ window_look() {
   wait "$pid" 2>/dev/null || true
   echo "$look"
 }
-read -r system_w system_h system_dark <<<"$(window_look dark "$PWD/build/package/KelmarPatrol")"
-read -r folder_w folder_h folder_dark <<<"$(window_look dark hidden_run "$folder/KelmarPatrol")"
-read -r light_w light_h folder_light <<<"$(window_look light hidden_run "$folder/KelmarPatrol")"
-echo "     dark GTK theme, 16 points: the system's build ${system_w}x${system_h}, brightness ${system_dark};" \
-  "the folder's ${folder_w}x${folder_h}, brightness ${folder_dark}; without a theme ${light_w}x${light_h}, brightness ${folder_light}"
-in_desktop_look() {
-  [ -n "$system_dark" ] && [ -n "$folder_dark" ] && [ -n "$folder_light" ] &&
-    [ "$system_dark" -lt 100 ] && [ "$folder_dark" -lt 100 ] && [ "$folder_light" -gt 150 ] &&
+read -r plain_w plain_h plain_light <<<"$(window_look none hidden_run "$folder/KelmarPatrol")"
+echo "     no desktop's settings: the folder's program ${plain_w}x${plain_h}, brightness ${plain_light}"
+# as_system_build DESKTOP DARK: the folder's program looks as the system's
+# build does under DESKTOP, and (DARK "dark") dark and larger than plain.
+as_system_build() {
+  local desktop=$1 dark=$2 system_w system_h system_b folder_w folder_h folder_b
+  read -r system_w system_h system_b <<<"$(window_look "$desktop" "$PWD/build/package/KelmarPatrol")"
+  read -r folder_w folder_h folder_b <<<"$(window_look "$desktop" hidden_run "$folder/KelmarPatrol")"
+  echo "$desktop: the system's build ${system_w}x${system_h}, brightness ${system_b};" \
+    "the folder's ${folder_w}x${folder_h}, brightness ${folder_b}" | tee -a "$work/looks"
+  [ -n "$system_b" ] && [ -n "$folder_b" ] && [ -n "$plain_light" ] && [ "$plain_light" -gt 150 ] &&
     [ "$folder_w" = "$system_w" ] && [ "$folder_h" = "$system_h" ] &&
-    [ "$folder_w" -gt "$light_w" ] && [ "$folder_h" -gt "$light_h" ]
+    [ $((folder_b - system_b)) -le 10 ] && [ $((system_b - folder_b)) -le 10 ] &&
+    { [ "$dark" != dark ] || { [ "$folder_b" -lt 100 ] && [ "$folder_w" -gt "$plain_w" ] &&
+      [ "$folder_h" -gt "$plain_h" ]; }; }
 }
-check "under a dark GTK theme at 16 points on X11 the folder's program turns dark and grows, as the system's build does" in_desktop_look
+check "under a dark GTK theme at 16 points on X11 the folder's program turns dark and grows, as the system's build does" as_system_build gtk dark
+check "under KDE Plasma's dark colours at 16 points the folder's program turns dark and grows, as the system's build does" as_system_build kde dark
+check "through the desktop portal's theme the folder's program looks as the system's build does" as_system_build portal same
+sed 's/^/     /' "$work/looks"
+
+# What a screen reader hears, through AT-SPI as Orca asks it. atspi_py MODE:
+# "window GROUP FIELD NOTE BUTTON...": the base buttons inside their group,
+# and the note as the grid field's description; "box": prints the labels of
+# the first message box; "box-after-cancel": the same after pressing Cancel
+# in the folder chooser.
+atspi_py='
+import sys, time
+import gi
+gi.require_version("Atspi", "2.0")
+from gi.repository import Atspi
+mode, *args = sys.argv[1:]
+def nodes(node):
+    if node is None:
+        return
+    yield node
+    if node.get_role_name() not in ("table", "tree table", "tree", "list"):
+        for i in range(node.get_child_count()):
+            yield from nodes(node.get_child_at_index(i))
+def found(role, name=None):
+    desktop = Atspi.get_desktop(0)
+    apps = [desktop.get_child_at_index(i) for i in range(desktop.get_child_count())]
+    return [n for app in apps if app and app.get_name() == "KelmarPatrol"
+            for n in nodes(app) if n.get_role_name() == role and name in (None, n.get_name())]
+def first(role, name=None):
+    for _ in range(100):
+        hits = found(role, name)
+        if hits:
+            return hits[0]
+        time.sleep(0.2)
+    sys.exit("no " + role + " " + repr(name) + " on AT-SPI")
+if mode == "window":
+    group, field, note, *buttons = args
+    children = [first("panel", group).get_child_at_index(i)
+                for i in range(first("panel", group).get_child_count())]
+    heard = [(c.get_role_name(), c.get_name()) for c in children]
+    print("the group holds", heard)
+    described = [f.get_description() for f in found("text", field)]
+    print("the grid field describes itself as", described)
+    sys.exit(0 if heard == [("radio button", b) for b in buttons] and described == [note] else 1)
+if mode == "box-after-cancel":
+    first("push button", "Cancel").get_action_iface().do_action(0)
+print("\n".join(n.get_name() for n in nodes(first("alert")) if n.get_role_name() == "label"))
+'
+# on_atspi MODE [ARG...] -- COMMAND...: runs the command with its
+# accessibility on, on a session bus of its own with the AT-SPI bus, while
+# atspi_py reads it in MODE; the command's output goes to atspi-program.log.
+on_atspi() {
+  local launcher bus args=() result=0
+  while [ "$1" != -- ]; do args+=("$1"); shift; done
+  shift
+  launcher=$(ls /usr/libexec/at-spi-bus-launcher /usr/lib/at-spi2-core/at-spi-bus-launcher \
+    2>/dev/null | head -n 1)
+  mapfile -t bus < <(dbus-daemon --session --fork --print-address=1 --print-pid=1)
+  (
+    export DBUS_SESSION_BUS_ADDRESS=${bus[0]}
+    "$launcher" --launch-immediately &
+    launcher_pid=$!
+    QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb "$@" >"$work/atspi-program.log" 2>&1 &
+    program_pid=$!
+    /usr/bin/python3 -c "$atspi_py" "${args[@]}"
+    result=$?
+    kill "$program_pid" "$launcher_pid" 2>/dev/null || true
+    wait "$program_pid" "$launcher_pid" 2>/dev/null || true
+    exit "$result"
+  ) || result=$?
+  kill "${bus[1]}" 2>/dev/null || true
+  return "$result"
+}
+text_of() { sed -n "s/^#define KP_TEXT_$1 \"\(.*\)\"\$/\1/p" src/ui/window_layout.h | tr -d '&'; }
+check "on AT-SPI the base buttons are the group's children and the note is the grid field's description" \
+  on_atspi window "$(text_of BASE_GROUP)" "$(text_of PATROL_GRID)" "$(text_of CREATED_GRID_NOTE)" \
+  "$(text_of LAND_BASE)" "$(text_of TANKER_NORTH)" "$(text_of TANKER_MID)" "$(text_of TANKER_SOUTH)" \
+  -- hidden_run "$folder/KelmarPatrol" "$work/cfg"
+
+# The boxes a player meets before the window, read as a screen reader reads
+# them: Cancel in the folder chooser, on an account where nothing is found,
+# and a name given that is no folder (a file dropped on the menu entry).
+mkdir -p "$work/new-account"
+told_in_box() {
+  local mode=$1 expected=$2 told
+  shift 2
+  told=$(
+    unset WINEPREFIX
+    HOME=$work/new-account XDG_CONFIG_HOME=$work/new-account/.config \
+      XDG_DATA_HOME=$work/new-account/.local/share on_atspi "$mode" -- "$@"
+  ) || return 1
+  echo "the box says: $told"
+  grep -qF -- "$expected" <<<"$told"
+}
+check "Cancel in the folder chooser says in a box that no folder was chosen and how to choose one from the menu" \
+  told_in_box box-after-cancel "No configuration folder was chosen, so KelmarPatrol has nothing to open.
+To choose one, start KelmarPatrol again from the menu" hidden_run "$folder/KelmarPatrol"
+given_file_told() {
+  local file=$work/cfg/careers/Topp/patrols.cfg
+  told_in_box box "'$file' is a file, not a folder." hidden_run "$folder/KelmarPatrol" "$file" &&
+    grep -qF "KelmarPatrol: not a folder: '$file'" "$work/atspi-program.log" &&
+    told_in_box box "There is no folder '$work/no such folder'." \
+      hidden_run "$folder/KelmarPatrol" "$work/no such folder" &&
+    grep -qF "KelmarPatrol: no such folder: '$work/no such folder'" "$work/atspi-program.log"
+}
+check "a name given that is a file or no folder is named in a box, and on standard error" given_file_told
 unset DISPLAY
 
 mkdir -m 700 "$work/runtime"

@@ -118,7 +118,7 @@ CommandLine NotAFolder(const std::string& named, const std::filesystem::path& pa
     text += kProgram;
     text +=
         " the simulation's configuration folder, the folder that holds 'careers', or "
-        "one career's folder.\n";
+        "one career's folder.";
     line.boxText = text;
     return line;
 }

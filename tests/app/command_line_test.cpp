@@ -54,7 +54,7 @@ TEST(CommandLine, AFolderIsLookedForInTheFilesGiven) {
     EXPECT_EQ(file.boxText,
               "'" + fs::path("/games/cfg/careers/Prien/patrols.cfg").lexically_normal().string() +
                   "' is a file, not a folder.\nGive KelmarPatrol the simulation's configuration "
-                  "folder, the folder that holds 'careers', or one career's folder.\n");
+                  "folder, the folder that holds 'careers', or one career's folder.");
     EXPECT_EQ(ParseCommandLine({"cfg"}, "/games", noFiles).action, Action::Error);
 }
 
