@@ -2,6 +2,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
+#include <QImage>
 #include <QKeySequence>
 #include <QStringList>
 #include <QTimer>
@@ -39,6 +40,50 @@ TEST_F(KeyboardTest, TabVisitsTheTabStopsInTemplateOrderAndTheBaseButtonsOnce) {
 
     PressKey(Qt::Key_Backtab);
     EXPECT_EQ(FocusName(), "endLocationEdit");
+}
+
+// How many pixels differ between two pictures of one control.
+int PixelsThatDiffer(const QImage& a, const QImage& b) {
+    if (a.size() != b.size()) {
+        return a.width() * a.height();
+    }
+    int differ = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            differ += a.pixel(x, y) != b.pixel(x, y) ? 1 : 0;
+        }
+    }
+    return differ;
+}
+
+// Each tab stop looks other with the focus from the keyboard than once the
+// focus has moved on. The default button, which the style draws alike, and
+// the list, where it tints a thin outline, get a frame the eye finds: a
+// quarter of their pixels or more change.
+TEST_F(KeyboardTest, TheFocusCanBeSeenOnEveryTabStop) {
+    const auto compare = [this](const QString& name, const QImage& withFocus) {
+        const QImage without = Find<QWidget>(name.toLatin1().constData()).grab().toImage();
+        const int differ = PixelsThatDiffer(withFocus, without);
+        EXPECT_GT(differ, 0) << name.toStdString();
+        if (name == "makeChangesButton" || name == "careerList") {
+            EXPECT_GE(differ * 4, without.width() * without.height()) << name.toStdString();
+        }
+    };
+    std::map<QString, QImage> withFocus;
+    for (int i = 0; i < 12; ++i) {
+        PressKey(Qt::Key_Tab);
+        withFocus[FocusName()] = QApplication::focusWidget()->grab().toImage();
+    }
+    ASSERT_EQ(withFocus.size(), 12u);
+    PressKey(Qt::Key_Tab);  // on to the first stop again, which is compared last
+    const QString first = FocusName();
+    for (const auto& [name, picture] : withFocus) {
+        if (name != first) {
+            compare(name, picture);
+        }
+    }
+    PressKey(Qt::Key_Tab);
+    compare(first, withFocus[first]);
 }
 
 // The arrows move within the base buttons and choose as they go, as in any
