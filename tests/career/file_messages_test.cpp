@@ -9,6 +9,7 @@
 #include "career_fixture.h"
 #include "career_texts.h"
 #include "memory_file_ops.h"
+#include "platform/path_text.h"
 
 namespace kp {
 namespace {
@@ -91,6 +92,11 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
     using enum OpenFailureCause;
     const auto read = FileTask::Read;
     const auto rewrite = FileTask::Rewrite;
+    // The patrol's folder in the system's separators, as the message names it.
+    const std::string patrolFolderReadOnly =
+        "The patrol's folder '" + Utf8FromPath(kCareer / "7") +
+        "' is read-only, so your save file 'Save.psc' cannot be replaced and nothing was "
+        "written.\nMake the folder writable and press Make Changes again.";
     const struct {
         FileTask task;
         const char* file;
@@ -189,10 +195,7 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
          "its properties in the file manager, or with chmod u+w) and press Make Changes again.",
          ReadOnlyPart::File},
         {rewrite, "7/Save.psc", Other, "Failed to write the new data to your save file.",
-         "The patrol's folder '/cfg/careers/Topp/7' is read-only, so your save file 'Save.psc' "
-         "cannot be replaced and nothing was written.\nMake the folder writable and press Make "
-         "Changes again.",
-         ReadOnlyPart::Folder},
+         patrolFolderReadOnly.c_str(), ReadOnlyPart::Folder},
     };
     for (const auto& c : cases) {
         for (const MessagePlatform platform : {MessagePlatform::Windows, MessagePlatform::Linux}) {
