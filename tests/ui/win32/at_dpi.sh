@@ -8,20 +8,10 @@ set -eu
 dpi=$1
 wine=$2
 shift 2
-key='HKCU\Control Panel\Desktop'
-
-previous=$("$wine" reg query "$key" /v LogPixels 2>/dev/null |
-  awk '$1 == "LogPixels" { print $3 }' | tr -d '\r')
-restore() {
-  if [ -n "$previous" ]; then
-    "$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$((previous))" /f
-  else
-    "$wine" reg delete "$key" /v LogPixels /f
-  fi >/dev/null 2>&1 || echo "could not put LogPixels=$previous back in $WINEPREFIX" >&2
-}
-trap restore EXIT
+. "$(dirname "$0")/wine_setting.sh"
+trap put_setting_back EXIT
 # A run stopped from outside (CTest's timeout) puts the setting back too.
 trap 'exit 1' INT TERM
 
-"$wine" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+hold_setting "$wine" 'HKCU\Control Panel\Desktop' LogPixels REG_DWORD "$dpi"
 "$wine" "$@"

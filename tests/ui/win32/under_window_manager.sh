@@ -11,19 +11,13 @@ set -eu
 wine=$1
 shift
 : "${DISPLAY:?a display is needed; scripts/windows-test.sh gives one}"
-key='HKCU\Software\Wine\X11 Driver'
 scratch=$(mktemp -d)
 manager=
 spy=
 
-previous=$("$wine" reg query "$key" /v Managed 2>/dev/null |
-  awk '$1 == "Managed" { print $3 }' | tr -d '\r')
+. "$(dirname "$0")/wine_setting.sh"
 restore() {
-  if [ -n "$previous" ]; then
-    "$wine" reg add "$key" /v Managed /t REG_SZ /d "$previous" /f
-  else
-    "$wine" reg delete "$key" /v Managed /f
-  fi >/dev/null 2>&1 || echo "could not put Managed=$previous back in $WINEPREFIX" >&2
+  put_setting_back
   for process in $spy $manager; do
     kill "$process" 2>/dev/null || true
     wait "$process" 2>/dev/null || true
@@ -57,7 +51,7 @@ if ! announced; then
   done
 fi
 
-"$wine" reg add "$key" /v Managed /t REG_SZ /d Y /f >/dev/null 2>&1
+hold_setting "$wine" 'HKCU\Software\Wine\X11 Driver' Managed REG_SZ Y
 
 # The window manager lists the windows it manages on the root window; every
 # change of that list is written down from before the program starts.
