@@ -462,6 +462,36 @@ TEST(MomentOfReplacement, TheSimulationsWriteIsKept) {
     }
 }
 
+// A call out of its order ends the program before it can replace a file
+// that was never recorded.
+TEST(CareerTransactionDeathTest, ACallOutOfOrderStopsBeforeAnyFileIsReplaced) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    ScratchFolder cfg;
+    const fs::path career = cfg.Path() / "careers" / "Topp";
+    WriteAll(career, CareerAtBaseTexts());
+    const fs::path file = career / "patrols_0.cfg";
+    const fs::path temp = career / "patrols_TMP.cfg";
+    WriteFile(temp, "new");
+    const std::string before = ReadFile(file);
+    const Content old = *ContentOf(SystemFileOps(), file);
+    const Content fresh = *ContentOf(SystemFileOps(), temp);
+    EXPECT_DEATH(
+        {
+            CareerTransaction transaction(SystemFileOps(), career);
+            transaction.Replace(file, temp, old, fresh);
+        },
+        "CareerTransaction::Replace called before Enter");
+    EXPECT_DEATH(
+        {
+            CareerTransaction transaction(SystemFileOps(), career);
+            ASSERT_EQ(transaction.Enter().entry, Entry::Ready);
+            transaction.Replace(file, temp, old, fresh);
+        },
+        "CareerTransaction::Replace called after Enter and before Begin");
+    EXPECT_EQ(ReadFile(file), before);
+    EXPECT_EQ(ReadFile(temp), "new");
+}
+
 #endif
 
 }  // namespace
