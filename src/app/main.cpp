@@ -34,6 +34,24 @@ bool BoxCanBeSeen() {
            !qpa.starts_with("minimal");
 }
 
+// A display that is named but cannot be reached (a forwarding that broke,
+// another user's session) ends Qt's start with a fatal message. The mistake
+// is already on standard error, so the program ends as any usage error does
+// instead of aborting.
+QtMessageHandler qtHandler = nullptr;
+
+void EndAsUsageErrorWhenNoDisplay(QtMsgType type, const QMessageLogContext& context,
+                                  const QString& message) {
+    if (type != QtFatalMsg && qtHandler != nullptr) {
+        qtHandler(type, context, message);
+        return;
+    }
+    std::cerr << qFormatLogMessage(type, context, message).toStdString() << std::endl;
+    if (type == QtFatalMsg) {
+        std::_Exit(kp::kUsageErrorStatus);
+    }
+}
+
 // Help, version and mistakes are answered before any window system is
 // needed; a name that is no folder also in a box, since a file dropped on
 // the menu entry has no terminal to read standard error in.
@@ -41,6 +59,8 @@ int Answer(const kp::CommandLine& line, int argc, char** argv) {
     const bool error = line.action == kp::CommandLine::Action::Error;
     (error ? std::cerr : std::cout) << line.text;
     if (error && !line.folder.empty() && BoxCanBeSeen()) {
+        std::cerr.flush();
+        qtHandler = qInstallMessageHandler(EndAsUsageErrorWhenNoDisplay);
         const QApplication app(argc, argv);
         kp::ShowProgramMessage(nullptr, line.boxText, kp::MessageButtons::Ok);
     }
