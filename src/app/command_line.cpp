@@ -162,8 +162,10 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args,
     }
     const std::filesystem::path folder = workingDirectory / PathFromUtf8(named.front());
     if (!ops.IsFolder(folder)) {
-        return NotAFolder(named.front(), folder.lexically_normal(),
-                          ops.OpenRead(folder) != nullptr);
+        // A file this user may not read is still there.
+        const bool isFile = ops.OpenRead(folder) != nullptr ||
+                            ops.LastOpenFailure().cause != OpenFailureCause::Missing;
+        return NotAFolder(named.front(), folder.lexically_normal(), isFile);
     }
     return {CommandLine::Action::Run, folder.lexically_normal(), true, {}, {}};
 }

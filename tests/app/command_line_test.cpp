@@ -56,6 +56,9 @@ TEST(CommandLine, AFolderIsLookedForInTheFilesGiven) {
                   "' is a file, not a folder.\nGive KelmarPatrol the simulation's configuration "
                   "folder, the folder that holds 'careers', or one career's folder.");
     EXPECT_EQ(ParseCommandLine({"cfg"}, "/games", noFiles).action, Action::Error);
+    // One this user may not read is a file all the same.
+    ops.Refuse("/games/cfg/careers/Prien/patrols.cfg", {OpenFailureCause::Denied, {}});
+    EXPECT_EQ(ParseCommandLine({"cfg/careers/Prien/patrols.cfg"}, "/games", ops).text, file.text);
 }
 
 TEST(CommandLine, TheProgramReadsItsArgumentsInTheWorkingDirectory) {

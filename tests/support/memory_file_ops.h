@@ -49,9 +49,9 @@ class MemoryFileOps : public FileOps {
         return Replaceable::Yes;
     }
     std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
-    // A folder here is what lists and holds no file of its own.
+    // A folder here is what lists and is no file, readable or not.
     bool IsFolder(const std::filesystem::path& path) override {
-        return List(path).has_value() && OpenRead(path) == nullptr;
+        return List(path).has_value() && !files_.contains(path.lexically_normal());
     }
 
   private:
