@@ -180,7 +180,6 @@ void MakeRoomForTexts(QDialog& dialog, const DialogTemplate& layout,
         const LayoutRect& place = grown.places[i];
         widgets[i]->setGeometry(place.x, place.y, place.width, place.height);
     }
-    PutIntoGroups(widgets);
     dialog.setFixedSize(grown.dialog.width, grown.dialog.height);
 }
 
@@ -194,12 +193,14 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& layout, std::span<const 
     const DialogUnits units(layoutFont);
     dialog.setFont(TextFont(layoutFont));
 
+    std::vector<QWidget*> made;
     std::vector<QWidget*> tabStops;
     // A label's access key reaches the next tab stop made, as in a dialog
     // template: labels stand just before the control they name.
     QLabel* labelWaiting = nullptr;
     for (const ControlTemplate& control : layout.controls) {
         QWidget* widget = kFactories[static_cast<std::size_t>(control.kind)](control, dialog);
+        made.push_back(widget);
         widget->setObjectName(ToQString(control.name));
         widget->setAccessibleName(ToQString(WithoutAccessKeys(control.accessibleName)));
         widget->setGeometry(units.ToPixels(control.rect));
@@ -221,6 +222,8 @@ void BuildDialog(QDialog& dialog, const DialogTemplate& layout, std::span<const 
         }
     }
     MakeRoomForTexts(dialog, layout, shown, units.ToPixels(layout.width, layout.height));
+    // Once, after the growth rule, which places every control in the dialog's own terms.
+    PutIntoGroups(made);
     for (std::size_t i = 1; i < tabStops.size(); ++i) {
         QWidget::setTabOrder(tabStops[i - 1], tabStops[i]);
     }
