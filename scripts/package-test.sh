@@ -488,10 +488,13 @@ for file in share/doc/$NAME/copyright share/doc/$NAME/changelog.gz share/man/man
   check "the package holds $file" lists "$file"
 done
 # Debian's own judge of a package: errors fail, warnings are shown.
+# lintian's status is 1 for an error it found and 2 when it could not judge
+# the package at all; both fail.
 lintian_clean() {
-  lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || true
+  local status=0
+  lintian --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1 || status=$?
   cat "$work/lintian.log"
-  ! grep -q '^E: ' "$work/lintian.log"
+  [ "$status" -eq 0 ] && ! grep -q '^E: ' "$work/lintian.log"
 }
 if command -v lintian >/dev/null; then
   check "lintian finds no error in $(basename "$deb")" lintian_clean
