@@ -73,9 +73,6 @@ class NoSyncOps final : public FileOps {
     bool Link(const fs::path& a, const fs::path& b) override { return SystemFileOps().Link(a, b); }
     LockResult LockFolder(const fs::path& d) override { return SystemFileOps().LockFolder(d); }
     bool IsFolder(const fs::path& p) override { return SystemFileOps().IsFolder(p); }
-    ReadOnlyPart ReadOnlyPartOf(const fs::path& p) override {
-        return SystemFileOps().ReadOnlyPartOf(p);
-    }
     std::string MakeFolders(const fs::path& d) override { return SystemFileOps().MakeFolders(d); }
     std::optional<std::vector<DirEntry>> List(const fs::path& d) override {
         return SystemFileOps().List(d);
@@ -143,7 +140,6 @@ class NoLinkOps final : public FileOps {
     bool Link(const fs::path&, const fs::path&) override { return false; }
     LockResult LockFolder(const fs::path& d) override { return ops_.LockFolder(d); }
     bool IsFolder(const fs::path& p) override { return ops_.IsFolder(p); }
-    ReadOnlyPart ReadOnlyPartOf(const fs::path& p) override { return ops_.ReadOnlyPartOf(p); }
     std::string MakeFolders(const fs::path& d) override { return ops_.MakeFolders(d); }
     std::optional<std::vector<DirEntry>> List(const fs::path& d) override { return ops_.List(d); }
 

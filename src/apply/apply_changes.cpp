@@ -177,8 +177,10 @@ ChangeEnd RewriteSave(FileOps& ops, const ChangeRequest& request, const ChangeDi
     const Writer save =
         RewriteSavePatrolArea(request.save->path, request.save->stem, request.grid, confirm);
     // Said before the question, which would be asked in vain.
-    if (const ReadOnlyPart part = ops.ReadOnlyPartOf(save.file); part != ReadOnlyPart::None) {
-        dialogue.show(ReadOnlyText(save.messages, save.file, part));
+    if (const Replaceable why =
+            ops.CanReplace(seen.folder, save.file.lexically_relative(seen.folder));
+        why != Replaceable::Yes) {
+        dialogue.show(NotReplaceableText(save.messages, save.file, why));
         return ChangeEnd::StayOpen;
     }
     transaction.Begin(request.madeAt, {save.temp});
@@ -255,9 +257,10 @@ ChangeResult ApplyChanges(FileOps& ops, RandomSource& random, const ChangeReques
         } else if (!CanOpenForReading(ops, file->path)) {
             dialogue.show(CannotOpenText(*messages, file->path, ops.LastOpenFailure()));
             return result;
-        } else if (const ReadOnlyPart part = ops.ReadOnlyPartOf(file->path);
-                   part != ReadOnlyPart::None) {
-            dialogue.show(ReadOnlyText(*messages, file->path, part));
+        } else if (const Replaceable why =
+                       ops.CanReplace(seen.folder, file->path.lexically_relative(seen.folder));
+                   why != Replaceable::Yes) {
+            dialogue.show(NotReplaceableText(*messages, file->path, why));
             return result;
         } else if (file != &seen.history) {
             copiedLater.push_back(file);

@@ -112,12 +112,12 @@ std::string CannotOpenText(const WriterMessages& messages, const std::filesystem
     return CannotOpenMessage(*messages.file, FileTask::Rewrite, file.parent_path(), failure);
 }
 
-std::string ReadOnlyText(const WriterMessages& messages, const std::filesystem::path& file,
-                         ReadOnlyPart part) {
+std::string NotReplaceableText(const WriterMessages& messages, const std::filesystem::path& file,
+                               Replaceable why) {
     if (!messages.file) {
-        return SaveReadOnlyMessage(file, part, messages.failed);
+        return SaveNotReplaceableMessage(file, why, messages.failed);
     }
-    return ReadOnlyMessage(*messages.file, part, file.parent_path(), messages.failed);
+    return NotReplaceableMessage(*messages.file, why, file.parent_path(), messages.failed);
 }
 
 int HitsOf(const Writer& writer, const PreparedFile& prepared, std::string_view key) {

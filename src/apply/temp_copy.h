@@ -82,10 +82,10 @@ using ShowMessage = std::function<void(const std::string&)>;
 // leaves no temporary file behind unless Ready.
 PreparedFile PrepareTempFile(FileOps& ops, const Writer& writer, const ShowMessage& show);
 
-// What `messages` say of `file` when `part` is read-only; where they name
-// no career file, `file` is the save of a patrol at sea.
-std::string ReadOnlyText(const WriterMessages& messages, const std::filesystem::path& file,
-                         ReadOnlyPart part);
+// What `messages` say of `file` when it may not be replaced for `why`;
+// where they name no career file, `file` is the save of a patrol at sea.
+std::string NotReplaceableText(const WriterMessages& messages, const std::filesystem::path& file,
+                               Replaceable why);
 
 // How many lines the writer's `key` took in the copy.
 int HitsOf(const Writer& writer, const PreparedFile& prepared, std::string_view key);

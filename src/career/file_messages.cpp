@@ -42,26 +42,36 @@ constexpr FileTexts kFileTexts[] = {
       "Documents\\Kelmar'."}},
 };
 
-// How a read-only file is named in a message, and the folder it lies in.
-struct ReadOnlyNames {
+// How a file that may not be replaced is named in a message, and the
+// folder it lies in.
+struct FileNames {
     std::string file;         // after "your"
     std::string_view folder;  // after "The"
 };
 
-std::string ReadOnlyWords(const ReadOnlyNames& names, ReadOnlyPart part,
-                          const std::filesystem::path& folder, std::string_view windows) {
-    if (messagesInUse == MessagePlatform::Windows || part == ReadOnlyPart::None) {
+std::string NotReplaceableWords(const FileNames& names, Replaceable why,
+                                const std::filesystem::path& folder, std::string_view windows) {
+    if (messagesInUse == MessagePlatform::Windows) {
         return std::string(windows);
     }
-    if (part == ReadOnlyPart::File) {
-        return "Your " + names.file +
-               " is read-only, so nothing was written.\nMake it writable (in its properties in "
-               "the file manager, or with chmod u+w) and press Make Changes again.";
+    switch (why) {
+        case Replaceable::ReadOnlyFile:
+            return "Your " + names.file +
+                   " is read-only, so nothing was written.\nMake it writable (in its properties "
+                   "in the file manager, or with chmod u+w) and press Make Changes again.";
+        case Replaceable::ReadOnlyFolder:
+            return "The " + std::string(names.folder) + " '" + Utf8FromPath(folder) +
+                   "', or the disk it lies on, takes no changes, so your " + names.file +
+                   " cannot be replaced and nothing was written.\nMake the folder writable (or "
+                   "the disk, where it is mounted read-only) and press Make Changes again.";
+        case Replaceable::Held:
+            return "Another program is holding your " + names.file +
+                   ", so it cannot be replaced and nothing was written.\nClose the simulation "
+                   "and press Make Changes again.";
+        case Replaceable::Yes:
+            break;
     }
-    return "The " + std::string(names.folder) + " '" + Utf8FromPath(folder) +
-           "' is read-only, so your " + names.file +
-           " cannot be replaced and nothing was written.\nMake the folder writable and press "
-           "Make Changes again.";
+    return std::string(windows);
 }
 
 }  // namespace
@@ -99,16 +109,19 @@ std::string CannotOpenMessage(CareerFileKind file, FileTask task,
     return "Your '" + name + "' file cannot be read: " + failure.detail + ".";
 }
 
-std::string ReadOnlyMessage(CareerFileKind file, ReadOnlyPart part,
-                            const std::filesystem::path& careerFolder, std::string_view windows) {
+std::string NotReplaceableMessage(CareerFileKind file, Replaceable why,
+                                  const std::filesystem::path& careerFolder,
+                                  std::string_view windows) {
     const std::string name(kFileTexts[static_cast<std::size_t>(file)].name);
-    return ReadOnlyWords({"'" + name + "' file", "career's folder"}, part, careerFolder, windows);
+    return NotReplaceableWords({"'" + name + "' file", "career's folder"}, why, careerFolder,
+                               windows);
 }
 
-std::string SaveReadOnlyMessage(const std::filesystem::path& save, ReadOnlyPart part,
-                                std::string_view windows) {
-    return ReadOnlyWords({"save file '" + Utf8FromPath(save.filename()) + "'", "patrol's folder"},
-                         part, save.parent_path(), windows);
+std::string SaveNotReplaceableMessage(const std::filesystem::path& save, Replaceable why,
+                                      std::string_view windows) {
+    return NotReplaceableWords(
+        {"save file '" + Utf8FromPath(save.filename()) + "'", "patrol's folder"}, why,
+        save.parent_path(), windows);
 }
 
 }  // namespace kp

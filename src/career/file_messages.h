@@ -35,13 +35,14 @@ std::string CannotOpenMessage(CareerFileKind file, FileTask task,
                               const OpenFailure& failure);
 
 // The message for `file` of the career in `careerFolder`, which "Make
-// Changes" may not replace because `part` is read-only, before anything was
-// written; in the Windows words, the writer's own `windows`.
-std::string ReadOnlyMessage(CareerFileKind file, ReadOnlyPart part,
-                            const std::filesystem::path& careerFolder, std::string_view windows);
+// Changes" may not replace for `why`, before anything was written; in the
+// Windows words, the writer's own `windows`.
+std::string NotReplaceableMessage(CareerFileKind file, Replaceable why,
+                                  const std::filesystem::path& careerFolder,
+                                  std::string_view windows);
 
 // The same for the `save` of a patrol at sea, whose folder is the patrol's.
-std::string SaveReadOnlyMessage(const std::filesystem::path& save, ReadOnlyPart part,
-                                std::string_view windows);
+std::string SaveNotReplaceableMessage(const std::filesystem::path& save, Replaceable why,
+                                      std::string_view windows);
 
 }  // namespace kp

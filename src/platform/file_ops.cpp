@@ -372,11 +372,6 @@ class SystemOps final : public FileOps {
         return MoveFileExW(Extended(from).c_str(), Extended(to).c_str(),
                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
     }
-    // A folder's read-only attribute only marks it for Explorer; what its
-    // access list forbids shows when the temporary file is created.
-    ReadOnlyPart ReadOnlyPartOf(const fs::path& file) override {
-        return ReadOnly(file) ? ReadOnlyPart::File : ReadOnlyPart::None;
-    }
     std::string MakeFolders(const fs::path& folder) override { return MakeFoldersOf(folder); }
     bool Remove(const fs::path& path) override { return DeleteFileW(Extended(path).c_str()) != 0; }
     bool IsFolder(const fs::path& path) override { return NamesFolder(path); }
@@ -747,20 +742,6 @@ class SystemOps final : public FileOps {
         }
         SyncFolder(to);
         return true;
-    }
-    // As Replace judges the file, and as the folder's permissions (or a
-    // read-only mount) let this user create the temporary file beside it.
-    ReadOnlyPart ReadOnlyPartOf(const fs::path& file) override {
-        struct stat target {};
-        bool exists = false;
-        if (ReadOnlyAt(AT_FDCWD, file.c_str(), 0, target, exists)) {
-            return ReadOnlyPart::File;
-        }
-        const fs::path folder = file.parent_path().empty() ? fs::path(".") : file.parent_path();
-        if (::access(folder.c_str(), W_OK | X_OK) != 0 && (errno == EACCES || errno == EROFS)) {
-            return ReadOnlyPart::Folder;
-        }
-        return ReadOnlyPart::None;
     }
     std::string MakeFolders(const fs::path& folder) override { return MakeFoldersOf(folder); }
     bool Remove(const fs::path& path) override { return ::unlink(path.c_str()) == 0; }

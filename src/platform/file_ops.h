@@ -106,13 +106,6 @@ struct OpenFailure {
     std::string detail;
 };
 
-// What keeps a new file from taking a file's place, as the player can mend it.
-enum class ReadOnlyPart {
-    None,
-    File,    // nobody may write to the file: it is kept as it is
-    Folder,  // no file may be created in its folder
-};
-
 class FileOps {
   public:
     virtual ~FileOps() = default;
@@ -134,9 +127,6 @@ class FileOps {
     // Puts `from` in the place of `to` in one step; `to` may exist and is then
     // replaced, and `from` takes its permissions. A read-only `to` stays.
     virtual bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) = 0;
-    // Whether a file made beside `file` could take its place (Create, then
-    // Replace), asked before a change writes anything.
-    virtual ReadOnlyPart ReadOnlyPartOf(const std::filesystem::path& file) = 0;
     // Makes `folder` and every missing folder above it, with the user's
     // default permissions; empty when it is there, else the system's words for
     // why not.
@@ -152,7 +142,9 @@ class FileOps {
                             const std::filesystem::path& to) = 0;
     virtual bool RemoveOwn(const std::filesystem::path& folder,
                            const std::filesystem::path& relative) = 0;
-    // Whether ReplaceOwn could put something in the place of `relative` now.
+    // Whether ReplaceOwn (or Replace) could put something in the place of
+    // `relative` now: asked before a change, a put-back or an Undo writes
+    // anything.
     virtual Replaceable CanReplace(const std::filesystem::path& folder,
                                    const std::filesystem::path& relative) = 0;
     // A second name `to` for the file `existing`; false where the file system

@@ -38,13 +38,14 @@ void PutCareer(MemoryFileOps& files, bool atSea) {
 // read whole (rewrite), in which case nothing may be written. With
 // `readOnly` the file opens, but it or its folder is read-only.
 std::vector<std::string> Told(FileTask task, const char* file, OpenFailureCause cause,
-                              ReadOnlyPart readOnly) {
+                              Replaceable readOnly) {
     MemoryFileOps files;
     PutCareer(files, fs::path(file).extension() == ".psc");
     const auto refuse = [&] {
-        if (readOnly != ReadOnlyPart::None) {
-            files.MakeReadOnly(readOnly == ReadOnlyPart::File ? kCareer / file
-                                                              : (kCareer / file).parent_path());
+        if (readOnly != Replaceable::Yes) {
+            files.MakeReadOnly(readOnly == Replaceable::ReadOnlyFile
+                                   ? kCareer / file
+                                   : (kCareer / file).parent_path());
         } else if (cause == OpenFailureCause::Missing) {
             files.Remove(kCareer / file);
         } else {
@@ -95,15 +96,16 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
     // The patrol's folder in the system's separators, as the message names it.
     const std::string patrolFolderReadOnly =
         "The patrol's folder '" + Utf8FromPath(kCareer / "7") +
-        "' is read-only, so your save file 'Save.psc' cannot be replaced and nothing was "
-        "written.\nMake the folder writable and press Make Changes again.";
+        "', or the disk it lies on, takes no changes, so your save file 'Save.psc' cannot be "
+        "replaced and nothing was written.\nMake the folder writable (or the disk, where it is "
+        "mounted read-only) and press Make Changes again.";
     const struct {
         FileTask task;
         const char* file;
         OpenFailureCause cause;
         const char* windows;
         const char* onLinux;  // null: as on Windows
-        ReadOnlyPart readOnly = ReadOnlyPart::None;
+        Replaceable readOnly = Replaceable::Yes;
     } cases[] = {
         {read, "patrols_0.cfg", Missing,
          "Cannot find your 'patrols_0.cfg' file.\nYou MUST place this program in your folder 'My "
@@ -178,24 +180,24 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
         {rewrite, "patrols.cfg", Other, "Failed to write the new data to your 'patrols.cfg' file.",
          "Your 'patrols.cfg' file is read-only, so nothing was written.\nMake it writable (in "
          "its properties in the file manager, or with chmod u+w) and press Make Changes again.",
-         ReadOnlyPart::File},
+         Replaceable::ReadOnlyFile},
         {rewrite, "patrols_0.cfg", Other,
          "Failed to write the new data to your 'patrols_0.cfg' file.",
          "Your 'patrols_0.cfg' file is read-only, so nothing was written.\nMake it writable (in "
          "its properties in the file manager, or with chmod u+w) and press Make Changes again.",
-         ReadOnlyPart::File},
+         Replaceable::ReadOnlyFile},
         {rewrite, "patrols.cfg", Other, "Failed to write the new data to your 'patrols.cfg' file.",
-         "The career's folder '/cfg/careers/Topp' is read-only, so your 'patrols.cfg' file "
-         "cannot be replaced and nothing was written.\nMake the folder writable and press Make "
-         "Changes again.",
-         ReadOnlyPart::Folder},
+         "The career's folder '/cfg/careers/Topp', or the disk it lies on, takes no changes, so "
+         "your 'patrols.cfg' file cannot be replaced and nothing was written.\nMake the folder "
+         "writable (or the disk, where it is mounted read-only) and press Make Changes again.",
+         Replaceable::ReadOnlyFolder},
         // At sea, before the question about a valid area is asked in vain.
         {rewrite, "7/Save.psc", Other, "Failed to write the new data to your save file.",
          "Your save file 'Save.psc' is read-only, so nothing was written.\nMake it writable (in "
          "its properties in the file manager, or with chmod u+w) and press Make Changes again.",
-         ReadOnlyPart::File},
+         Replaceable::ReadOnlyFile},
         {rewrite, "7/Save.psc", Other, "Failed to write the new data to your save file.",
-         patrolFolderReadOnly.c_str(), ReadOnlyPart::Folder},
+         patrolFolderReadOnly.c_str(), Replaceable::ReadOnlyFolder},
     };
     for (const auto& c : cases) {
         for (const MessagePlatform platform : {MessagePlatform::Windows, MessagePlatform::Linux}) {

@@ -78,10 +78,6 @@ class Tree final : public FileOps {
         return {};
     }
     bool IsFolder(const fs::path& path) override { return files_.IsFolder(path); }
-    ReadOnlyPart ReadOnlyPartOf(const fs::path& file) override {
-        ADD_FAILURE() << "the search asked to write " << file;
-        return ReadOnlyPart::None;
-    }
     std::string MakeFolders(const fs::path& folder) override {
         ADD_FAILURE() << "the search made " << folder;
         return {};

@@ -89,10 +89,7 @@ class FaultyFileOps final : public FileOps {
     LockResult LockFolder(const std::filesystem::path& folder) override;
     std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
     bool IsFolder(const std::filesystem::path& path) override { return real_.IsFolder(path); }
-    // Questions and the settings' folder, never failed on purpose.
-    ReadOnlyPart ReadOnlyPartOf(const std::filesystem::path& file) override {
-        return real_.ReadOnlyPartOf(file);
-    }
+    // The settings' folder, never failed on purpose.
     std::string MakeFolders(const std::filesystem::path& folder) override {
         return real_.MakeFolders(folder);
     }

@@ -64,12 +64,13 @@ void MemoryFileOps::MakeReadOnly(const std::filesystem::path& path) {
     readOnly_.insert(path.lexically_normal());
 }
 
-ReadOnlyPart MemoryFileOps::ReadOnlyPartOf(const std::filesystem::path& file) {
-    if (readOnly_.contains(file.lexically_normal())) {
-        return ReadOnlyPart::File;
+Replaceable MemoryFileOps::CanReplace(const std::filesystem::path& folder,
+                                      const std::filesystem::path& relative) {
+    const std::filesystem::path file = (folder / relative).lexically_normal();
+    if (readOnly_.contains(file)) {
+        return Replaceable::ReadOnlyFile;
     }
-    return readOnly_.contains(file.lexically_normal().parent_path()) ? ReadOnlyPart::Folder
-                                                                     : ReadOnlyPart::None;
+    return readOnly_.contains(file.parent_path()) ? Replaceable::ReadOnlyFolder : Replaceable::Yes;
 }
 
 std::unique_ptr<InputFile> MemoryFileOps::OpenRead(const std::filesystem::path& path) {
@@ -96,7 +97,7 @@ std::unique_ptr<OutputFile> MemoryFileOps::Create(const std::filesystem::path& p
 }
 
 bool MemoryFileOps::Replace(const std::filesystem::path& from, const std::filesystem::path& to) {
-    if (ReadOnlyPartOf(to) != ReadOnlyPart::None) {
+    if (CanReplace(to.parent_path(), to.filename()) != Replaceable::Yes) {
         return false;
     }
     const auto it = files_.find(from.lexically_normal());

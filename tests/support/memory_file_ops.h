@@ -30,7 +30,6 @@ class MemoryFileOps : public FileOps {
     std::unique_ptr<OutputFile> Create(const std::filesystem::path& path) override;
     bool Replace(const std::filesystem::path& from, const std::filesystem::path& to) override;
     bool Link(const std::filesystem::path& existing, const std::filesystem::path& to) override;
-    ReadOnlyPart ReadOnlyPartOf(const std::filesystem::path& file) override;
     // Folders are implied by their files: every one is there.
     std::string MakeFolders(const std::filesystem::path&) override { return {}; }
     LockResult LockFolder(const std::filesystem::path& folder) override;
@@ -45,9 +44,9 @@ class MemoryFileOps : public FileOps {
                    const std::filesystem::path& relative) override {
         return Remove(folder / relative);
     }
-    Replaceable CanReplace(const std::filesystem::path&, const std::filesystem::path&) override {
-        return Replaceable::Yes;
-    }
+    // What MakeReadOnly marked: the file, or the folder it lies in.
+    Replaceable CanReplace(const std::filesystem::path& folder,
+                           const std::filesystem::path& relative) override;
     std::optional<std::vector<DirEntry>> List(const std::filesystem::path& dir) override;
     // A folder here is what lists and is no file, readable or not.
     bool IsFolder(const std::filesystem::path& path) override {
