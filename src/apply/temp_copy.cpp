@@ -138,7 +138,8 @@ PreparedFile PrepareTempFile(FileOps& ops, const Writer& writer, const ShowMessa
     }
     auto temp = ops.Create(writer.temp);
     if (!temp) {
-        Show(show, writer.messages.failed);
+        Show(show, CannotMakeTempMessage(writer.messages.failed, writer.temp,
+                                         ops.LastOpenFailure().detail));
         prepared.outcome = WriteOutcome::CannotCreateTemp;
         return prepared;
     }

@@ -117,6 +117,21 @@ std::string NotReplaceableMessage(CareerFileKind file, Replaceable why,
                                windows);
 }
 
+std::string CannotMakeTempMessage(std::string_view windows, const std::filesystem::path& temp,
+                                  std::string_view reason) {
+    if (messagesInUse == MessagePlatform::Windows || !windows.ends_with('.')) {
+        return std::string(windows);
+    }
+    std::string text(windows.substr(0, windows.size() - 1));
+    text += ": its temporary file '" + Utf8FromPath(temp.filename()) + "' could not be made";
+    if (!reason.empty()) {
+        text += " (" + std::string(reason) + ")";
+    }
+    return text +
+           ".\nCheck that the disk has room and that the folder may be written to, and press "
+           "Make Changes again.";
+}
+
 std::string SaveNotReplaceableMessage(const std::filesystem::path& save, Replaceable why,
                                       std::string_view windows) {
     return NotReplaceableWords(

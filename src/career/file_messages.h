@@ -41,6 +41,12 @@ std::string NotReplaceableMessage(CareerFileKind file, Replaceable why,
                                   const std::filesystem::path& careerFolder,
                                   std::string_view windows);
 
+// A writer's `windows` message when the temporary file `temp` beside the
+// file it rewrites could not be made; elsewhere with that name and the
+// system's `reason`.
+std::string CannotMakeTempMessage(std::string_view windows, const std::filesystem::path& temp,
+                                  std::string_view reason);
+
 // The same for the `save` of a patrol at sea, whose folder is the patrol's.
 std::string SaveNotReplaceableMessage(const std::filesystem::path& save, Replaceable why,
                                       std::string_view windows);

@@ -213,5 +213,55 @@ TEST(FileMessages, EachFileThatCannotBeOpenedIsToldByCauseAndPlatform) {
     }
 }
 
+// A temporary file that cannot be made beside the file (here a folder holds
+// its name): on Linux named, with the system's reason; nothing is written.
+TEST(FileMessages, ATemporaryFileThatCannotBeMadeIsNamedWithTheSystemsReason) {
+    ScratchFolder cfg;
+    const fs::path career = cfg.Path() / "Topp";
+    for (const auto& [path, bytes] : CareerAtBaseTexts()) {
+        WriteFile(career / path, bytes);
+    }
+    fs::create_directory(career / "patrols_TMP.cfg");
+    const CareerRead read = ReadCareer(SystemFileOps(), career);
+    ASSERT_FALSE(read.failure);
+    for (const MessagePlatform platform : {MessagePlatform::Windows, MessagePlatform::Linux}) {
+        const MessagesOf words(platform);
+        std::vector<std::string> shown;
+        RandomSource random;
+        const ChangeRequest request{
+            .seen = read.files,
+            .madeAt = 1796688000,
+            .grid = "ES32",
+            .base = {TankerChoice::kLandBase},
+            .seaStatus = SeaStatus::kAtBase,
+            .gridClass = BoatClass::kTypeVII,
+            .lastPatrolEnd = {read.last.endDay, read.last.endMonth, read.last.endYear},
+            .hullIntegrity = read.last.hullIntegrity,
+            .autoRadarUpdate = true,
+            .enteredMed = 0,
+            .start = {read.next.startYear, read.next.startMonth},
+            .save = {},
+        };
+        ApplyChanges(SystemFileOps(), random, request,
+                     {[&](const std::string& text) { shown.push_back(text); },
+                      [](const std::string&) { return true; }});
+        ASSERT_EQ(shown.size(), 1u);
+        const std::string windows = "Failed to write the new data to your 'Careers_0.cfg' file.";
+        if (platform == MessagePlatform::Windows) {
+            EXPECT_EQ(shown[0], windows);
+        } else {
+            EXPECT_TRUE(shown[0].starts_with(
+                "Failed to write the new data to your 'Careers_0.cfg' file: its temporary file "
+                "'patrols_TMP.cfg' could not be made ("))
+                << shown[0];
+            EXPECT_TRUE(
+                shown[0].ends_with(").\nCheck that the disk has room and that the folder "
+                                   "may be written to, and press Make Changes again."))
+                << shown[0];
+        }
+        EXPECT_EQ(ReadFile(career / "careers_0.cfg"), CareerAtBaseTexts().at("careers_0.cfg"));
+    }
+}
+
 }  // namespace
 }  // namespace kp
