@@ -407,11 +407,13 @@ told_in_box() {
       XDG_DATA_HOME=$work/new-account/.local/share on_atspi "$mode" -- "$@"
   ) || return 1
   echo "the box says: $told"
-  grep -qF -- "$expected" <<<"$told"
+  [[ "$told" == *"$expected"* ]]
 }
-check "Cancel in the folder chooser says in a box that no folder was chosen and how to choose one from the menu" \
+check "Cancel in the folder chooser says in a box that no folder was chosen and how to choose one, from the menu or with the folder's own program" \
   told_in_box box-after-cancel "No configuration folder was chosen, so KelmarPatrol has nothing to open.
-To choose one, start KelmarPatrol again from the menu" hidden_run "$folder/KelmarPatrol"
+To choose one, start KelmarPatrol again from the menu and choose the folder that holds 'careers', \
+or drop that folder on the menu entry's icon, or name it in a terminal: '$folder/KelmarPatrol' FOLDER." \
+  hidden_run "$folder/KelmarPatrol"
 given_file_told() {
   local file=$work/cfg/careers/Topp/patrols.cfg
   told_in_box box "'$file' is a file, not a folder." hidden_run "$folder/KelmarPatrol" "$file" &&

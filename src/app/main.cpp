@@ -52,6 +52,11 @@ void EndAsUsageErrorWhenNoDisplay(QtMsgType type, const QMessageLogContext& cont
     }
 }
 
+// Where this program runs from, to be typed again in a terminal.
+std::string ProgramPath() {
+    return kp::ToUtf8(QCoreApplication::applicationFilePath());
+}
+
 // Help, version and mistakes are answered before any window system is
 // needed; a name that is no folder also in a box, since a file dropped on
 // the menu entry has no terminal to read standard error in.
@@ -93,10 +98,10 @@ int main(int argc, char** argv) {
         case kp::StartOutcome::Opened:
             break;
         case kp::StartOutcome::NoCareers:
-            tell(kp::NoCareersFoundMessage(dialog.m_szCfgPath));
+            tell(kp::NoCareersFoundMessage(dialog.m_szCfgPath, ProgramPath()));
             return 0;
         case kp::StartOutcome::NoFolderChosen:
-            tell(kp::NoFolderChosenMessage());
+            tell(kp::NoFolderChosenMessage(ProgramPath()));
             return 0;
     }
     kp::PatrolWindow window(dialog);

@@ -1,6 +1,7 @@
 #include "app/program_start.h"
 
 #include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <optional>
 
@@ -24,6 +25,23 @@ void ListCareers(CKelmarPatrol2Dlg& dlg, const std::filesystem::path& cfgFolder,
     dlg.m_nCareerCount = static_cast<int>(count);
 }
 
+// The program's own path as a player types it in a terminal: the portable
+// folder's program is on no search path, and its folder's name may hold blanks.
+std::string CommandWord(std::string_view program) {
+    const bool plain = !program.empty() && std::all_of(program.begin(), program.end(), [](char c) {
+        return std::isalnum(static_cast<unsigned char>(c)) != 0 ||
+               std::string_view("/._-+").find(c) != std::string_view::npos;
+    });
+    if (plain) {
+        return std::string(program);
+    }
+    std::string word = "'";
+    for (const char c : program) {
+        word += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    }
+    return word + "'";
+}
+
 }  // namespace
 
 CommandLine ReadArguments(const std::vector<std::string>& args, const UserFolders& folders) {
@@ -43,21 +61,21 @@ CommandLine ReadArguments(const std::vector<std::string>& args,
                         opens ? std::optional(opens->cfg) : std::nullopt});
 }
 
-std::string NoCareersFoundMessage(std::string_view cfgFolder) {
+std::string NoCareersFoundMessage(std::string_view cfgFolder, std::string_view program) {
     return "Cannot find the Kelmar careers in the folder '" + std::string(cfgFolder) +
            "'.\nName the configuration folder, the folder that holds 'careers', when you start "
            "the program: " +
-           std::string(kProgramName) +
+           CommandWord(program) +
            " FOLDER. Started without FOLDER, it asks for one again where it finds none.";
 }
 
-std::string NoFolderChosenMessage() {
-    const std::string program(kProgramName);
-    return "No configuration folder was chosen, so " + program +
-           " has nothing to open.\nTo choose one, start " + program +
+std::string NoFolderChosenMessage(std::string_view program) {
+    const std::string name(kProgramName);
+    return "No configuration folder was chosen, so " + name +
+           " has nothing to open.\nTo choose one, start " + name +
            " again from the menu and choose the folder that holds 'careers', or drop that "
            "folder on the menu entry's icon, or name it in a terminal: " +
-           program + " FOLDER.";
+           CommandWord(program) + " FOLDER.";
 }
 
 StartOutcome StartProgram(CKelmarPatrol2Dlg& dlg, RandomSource& random, const CommandLine& line,

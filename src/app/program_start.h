@@ -30,12 +30,13 @@ inline const std::string kNoCareersMessage =
     "Documents\\Kelmar\\Data\\cfg'.";
 
 // The same for a player on Linux, where the program is installed, not placed
-// in a Windows folder: the folder looked in, and how to give another.
-std::string NoCareersFoundMessage(std::string_view cfgFolder);
+// in a Windows folder: the folder looked in, and how to give another to
+// `program`, the path the program runs from.
+std::string NoCareersFoundMessage(std::string_view cfgFolder, std::string_view program);
 
 // On Linux, after Cancel in the folder chooser: nothing was chosen, and how
-// to choose, from the menu as from a terminal.
-std::string NoFolderChosenMessage();
+// to choose, from the menu as from a terminal with `program`.
+std::string NoFolderChosenMessage(std::string_view program);
 
 // The program's arguments, without its name, read in the working directory
 // on the system's files.

@@ -62,11 +62,16 @@ TEST(StartInConfigFolder, SeedsOnceAndListsTheCareersWithTheWindowsFirstValues) 
               "Cannot find the Kelmar careers path.\nYou MUST place this program in your folder "
               "'My Documents\\Kelmar\\Data\\cfg'.");
     // On Linux: the folder looked in, which discovery keeps, and how to give another.
-    EXPECT_EQ(NoCareersFoundMessage(dlg.m_szCfgPath),
+    // The program as it is typed in a terminal, quoted where its path needs it.
+    EXPECT_EQ(NoCareersFoundMessage(dlg.m_szCfgPath, "/home/u/Kelmar Patrol/KelmarPatrol"),
               "Cannot find the Kelmar careers in the folder '" + Utf8FromPath(empty.Path()) +
                   "'.\nName the configuration folder, the folder that holds 'careers', when you "
-                  "start the program: KelmarPatrol FOLDER. Started without FOLDER, it asks for "
-                  "one again where it finds none.");
+                  "start the program: '/home/u/Kelmar Patrol/KelmarPatrol' FOLDER. Started "
+                  "without FOLDER, it asks for one again where it finds none.");
+    EXPECT_TRUE(NoFolderChosenMessage("/usr/bin/KelmarPatrol")
+                    .ends_with("name it in a terminal: /usr/bin/KelmarPatrol FOLDER."));
+    EXPECT_TRUE(NoFolderChosenMessage("/home/u/Sam's/KelmarPatrol")
+                    .ends_with("name it in a terminal: '/home/u/Sam'\\''s/KelmarPatrol' FOLDER."));
 }
 
 TEST(StartInConfigFolder, AtMostFiftyCareers) {
