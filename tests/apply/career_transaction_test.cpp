@@ -24,6 +24,7 @@
 #include "career/career_read.h"
 #include "career_fixture.h"
 #include "career_texts.h"
+#include "change_request.h"
 #include "faulty_file_ops.h"
 
 #ifndef _WIN32
@@ -94,21 +95,7 @@ void Change(FileOps& ops, const fs::path& career, const std::string& grid, Tanke
     }
     RandomSource random;
     random.Seed(7);
-    const ChangeRequest request{
-        .seen = read.files,
-        .madeAt = 1796688000,
-        .grid = grid,
-        .base = {choice},
-        .seaStatus = read.save ? SeaStatus::kAtSea : SeaStatus::kAtBase,
-        .gridClass = BoatClass::kTypeVII,
-        .lastPatrolEnd = {read.last.endDay, read.last.endMonth, read.last.endYear},
-        .hullIntegrity = read.last.hullIntegrity,
-        .autoRadarUpdate = true,
-        .enteredMed = 0,
-        .start = {read.next.startYear, read.next.startMonth},
-        .save = read.save,
-    };
-    ApplyChanges(ops, random, request, Telling(shown));
+    ApplyChanges(ops, random, RequestAfter(read, grid, choice), Telling(shown));
 }
 
 void Select(FileOps& ops, const fs::path& career, Shown& shown) {

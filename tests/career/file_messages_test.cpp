@@ -8,6 +8,7 @@
 #include "career/file_messages.h"
 #include "career_fixture.h"
 #include "career_texts.h"
+#include "change_request.h"
 #include "memory_file_ops.h"
 #include "platform/path_text.h"
 
@@ -63,27 +64,14 @@ std::vector<std::string> Told(FileTask task, const char* file, OpenFailureCause 
     const auto before = files.Files();
     std::vector<std::string> shown;
     RandomSource random;
-    const ChangeRequest request{
-        .seen = read.files,
-        .madeAt = 1796688000,
-        .grid = "ES32",
-        .base = {TankerChoice::kNorth},
-        .seaStatus = read.save ? SeaStatus::kAtSea : SeaStatus::kAtBase,
-        .gridClass = BoatClass::kTypeVII,
-        .lastPatrolEnd = {12, 3, 1942},
-        .hullIntegrity = 87.5f,
-        .autoRadarUpdate = true,
-        .enteredMed = 0,
-        .start = {1942, 5},
-        .save = read.save,
-    };
-    const ChangeEnd end = ApplyChanges(files, random, request,
-                                       {[&](const std::string& text) { shown.push_back(text); },
-                                        [&](const std::string& question) {
-                                            shown.push_back(question);
-                                            return true;
-                                        }})
-                              .end;
+    const ChangeEnd end =
+        ApplyChanges(files, random, RequestAfter(read, "ES32", TankerChoice::kNorth),
+                     {[&](const std::string& text) { shown.push_back(text); },
+                      [&](const std::string& question) {
+                          shown.push_back(question);
+                          return true;
+                      }})
+            .end;
     EXPECT_EQ(end, ChangeEnd::StayOpen);
     EXPECT_EQ(files.Files(), before) << "written although " << file << " could not be opened";
     return shown;
@@ -228,21 +216,7 @@ TEST(FileMessages, ATemporaryFileThatCannotBeMadeIsNamedWithTheSystemsReason) {
         const MessagesOf words(platform);
         std::vector<std::string> shown;
         RandomSource random;
-        const ChangeRequest request{
-            .seen = read.files,
-            .madeAt = 1796688000,
-            .grid = "ES32",
-            .base = {TankerChoice::kLandBase},
-            .seaStatus = SeaStatus::kAtBase,
-            .gridClass = BoatClass::kTypeVII,
-            .lastPatrolEnd = {read.last.endDay, read.last.endMonth, read.last.endYear},
-            .hullIntegrity = read.last.hullIntegrity,
-            .autoRadarUpdate = true,
-            .enteredMed = 0,
-            .start = {read.next.startYear, read.next.startMonth},
-            .save = {},
-        };
-        ApplyChanges(SystemFileOps(), random, request,
+        ApplyChanges(SystemFileOps(), random, RequestAfter(read, "ES32", TankerChoice::kLandBase),
                      {[&](const std::string& text) { shown.push_back(text); },
                       [](const std::string&) { return true; }});
         ASSERT_EQ(shown.size(), 1u);
