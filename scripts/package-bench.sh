@@ -39,7 +39,9 @@ tar -C "$work" -xzf "$tarball"
 folder=$(ls -d "$work"/KelmarPatrol-*/)
 cp -R demo/cfg "$work/cfg"
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
+# -noreset: a start in the moment the server resets after the run before
+# cannot connect.
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
 xvfb=$!
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
 DISPLAY=:$(cat "$work/display")

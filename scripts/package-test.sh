@@ -232,7 +232,10 @@ opens_window() {
   return "$result"
 }
 
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+# -noreset: by default the server resets when its last client leaves, and a
+# program started in that moment cannot connect (2 starts in 11 here, after the
+# one before it was ended).
+Xvfb -displayfd 3 -noreset -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
 servers+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
 DISPLAY=:$(cat "$work/display")
@@ -275,9 +278,11 @@ print(total // (width * height * 1000))
 '
 # window_look DESKTOP COMMAND...: starts the command on the demo careers as
 # DESKTOP's session would, and prints its window's width, height and mean
-# brightness once it has been shown for two seconds.
+# brightness once it has been shown for two seconds. A window that does not
+# show within a minute (a loaded machine starts slowly) leaves the program's
+# own words on standard error.
 window_look() {
-  local desktop=$1 pid id look=""
+  local desktop=$1 pid id look="" deadline=$((SECONDS + 60))
   shift
   (
     unset QT_QPA_PLATFORMTHEME GTK_THEME
@@ -286,7 +291,7 @@ window_look() {
     "$@" "$work/cfg"
   ) >"$work/look.log" 2>&1 &
   pid=$!
-  for _ in $(seq 100); do
+  while [ "$SECONDS" -lt "$deadline" ]; do
     id=$(xwininfo -name "$caption" 2>/dev/null | awk '/Window id:/ { print $4 }')
     if [ -n "$id" ] && xwininfo -id "$id" | grep -q 'Map State: IsViewable'; then
       sleep 2
@@ -295,6 +300,7 @@ window_look() {
     fi
     sleep 0.2
   done
+  [ -n "$look" ] || { echo "$desktop: no window from $*" && sed 's/^/  /' "$work/look.log"; } >&2
   kill "$pid" 2>/dev/null || true
   wait "$pid" 2>/dev/null || true
   echo "$look"

@@ -28,7 +28,7 @@ trap 'rm -rf "$scratch"' EXIT
 cp -R demo/cfg "$scratch/cfg"
 export KP_BENCH_BUILD="$build" KP_BENCH_CFG="$scratch/cfg" RUNS
 
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+xvfb-run -a -s "-noreset -screen 0 1024x768x24" sh -c '
   wineserver --persistent </dev/null >/dev/null 2>&1
   wine "$KP_BENCH_BUILD/startup-minimal-win32.exe" </dev/null >/dev/null 2>&1
   # A program that fails ends early: its time would pass for a fast start.

@@ -31,8 +31,10 @@ status=0
 # display's lifetime, or it would outlive it. Wine's desktop process, which
 # the first program starts, stays with the server and keeps the output it
 # inherited open: started here on /dev/null, or a test that captures its
-# program's output would wait for the end of that output forever.
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c '
+# program's output would wait for the end of that output forever. That
+# process leaves the display, so the display must not reset when its last
+# client leaves (-noreset): a program started in that moment cannot connect.
+xvfb-run -a -s "-noreset -screen 0 1024x768x24" sh -c '
   wineserver --persistent </dev/null >/dev/null 2>&1
   wine build/mingw/KelmarPatrol.exe --version </dev/null >/dev/null 2>&1
   ctest --preset mingw; status=$?

@@ -51,8 +51,10 @@ start_openbox() {
   done
 }
 # About one run in ten, openbox could not open the display at its first start
-# although Wine's programs just before had: it is started again, twice at most,
-# and a display that refuses every start still fails the run.
+# although Wine's programs just before had, most likely in the moment the
+# display reset after the last of them left (windows-test.sh now keeps it from
+# resetting). It is started again, twice at most, and a display that refuses
+# every start still fails the run.
 if ! announced; then
   attempt=1
   until start_openbox; do
